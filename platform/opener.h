@@ -1,0 +1,15 @@
+// Opening a file or address with the desktop's handler (help files, links).
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+// False when the file does not exist or no handler took it.
+bool openWithDesktop(const QString& fileOrUrl);
+
+// Tests replace the desktop's handler; an empty function restores it.
+void setDesktopOpenerForTests(std::function<bool(const QString&)> opener);
+
+} // namespace platform
