@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <optional>
 
@@ -24,7 +26,10 @@ inline constexpr UINT MB_ICONSTOP = 0x10; // also MB_ICONHAND, MB_ICONERROR: VB'
 inline constexpr UINT MB_ICONQUESTION = 0x20;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x30; // also MB_ICONWARNING
 inline constexpr UINT MB_ICONINFORMATION = 0x40; // also MB_ICONASTERISK
+inline constexpr UINT MB_DEFBUTTON1 = 0x0;
 inline constexpr UINT MB_DEFBUTTON2 = 0x100;
+inline constexpr UINT MB_DEFBUTTON3 = 0x200;
+inline constexpr UINT MB_DEFMASK = 0xF00;
 inline constexpr UINT MB_ICONMASK = 0xF0;
 inline constexpr UINT MB_TYPEMASK = 0xF;
 
@@ -35,6 +40,12 @@ inline constexpr int IDRETRY = 4;
 inline constexpr int IDIGNORE = 5;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
+
+// What a message box with these flags shows and answers, as Windows does it.
+QList<int> messageBoxButtons(UINT flags);         // result ids of the buttons, left to right
+int messageBoxDefaultResult(UINT flags);          // the button Enter presses (MB_DEFBUTTONn, else the first)
+std::optional<int> messageBoxEscapeResult(UINT flags); // what Esc or the close box gives; none for Yes/No, Abort/Retry/Ignore
+QMessageBox::Icon messageBoxIcon(UINT flags);
 
 class UiService
 {

@@ -1,0 +1,63 @@
+#include "platform/sound.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace platform {
+namespace {
+
+SoundPlayer* installedPlayer = nullptr;
+
+// One effect per sound, kept until the application goes so that a sound plays to its end; the
+// effects belong to the application object and are destroyed with it.
+QHash<QString, QPointer<QSoundEffect>>& effects()
+{
+    static QHash<QString, QPointer<QSoundEffect>> cache;
+    return cache;
+}
+
+QSoundEffect* effectFor(const QString& resourceName)
+{
+    QPointer<QSoundEffect>& effect = effects()[resourceName];
+    if (!effect) {
+        effect = new QSoundEffect(QCoreApplication::instance());
+        effect->setSource(QUrl(QStringLiteral("qrc") + resourceName));
+    }
+    return effect;
+}
+
+} // namespace
+
+SoundPlayer& SoundPlayer::instance()
+{
+    static SoundPlayer realPlayer;
+    return installedPlayer ? *installedPlayer : realPlayer;
+}
+
+void SoundPlayer::setInstance(SoundPlayer* player)
+{
+    installedPlayer = player;
+}
+
+void SoundPlayer::playResource(const QString& name)
+{
+    const QString resourceName = QStringLiteral(":/res/WAVE/") + name.toUpper();
+    if (name.isEmpty() || !QFile::exists(resourceName) || !QCoreApplication::instance())
+        return;
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
+    // An asynchronous PlaySound cuts off the sound that is still playing.
+    for (const QPointer<QSoundEffect>& other : std::as_const(effects())) {
+        if (other && other->isPlaying())
+            other->stop();
+    }
+    effectFor(resourceName)->play();
+}
+
+} // namespace platform
