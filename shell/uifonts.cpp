@@ -1,0 +1,33 @@
+#include "shell/uifonts.h"
+
+#include <QStringList>
+
+namespace shell {
+namespace {
+
+QFont makeFont(const QStringList& families, double pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QFont songTi(double pointSize, bool bold)
+{
+    return makeFont({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
+                     QStringLiteral("Noto Serif CJK SC")},
+                    pointSize, bold);
+}
+
+QFont timesNewRoman(double pointSize, bool bold)
+{
+    return makeFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                     QStringLiteral("DejaVu Serif")},
+                    pointSize, bold);
+}
+
+} // namespace shell
