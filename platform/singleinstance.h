@@ -21,6 +21,8 @@ public:
     bool anotherIsRunning();
     // From a later copy: ask the running one to come forward.
     void askRunningToComeForward();
+    // The socket that later copies reach, while this copy is the running one; empty otherwise.
+    QString serverPath() const;
 
 signals:
     void comeForwardRequested();

@@ -45,10 +45,16 @@ void SoundPlayer::setInstance(SoundPlayer* player)
     installedPlayer = player;
 }
 
+QString SoundPlayer::resourcePath(const QString& name)
+{
+    const QString path = QStringLiteral(":/res/WAVE/") + name.toUpper();
+    return !name.isEmpty() && QFile::exists(path) ? path : QString();
+}
+
 void SoundPlayer::playResource(const QString& name)
 {
-    const QString resourceName = QStringLiteral(":/res/WAVE/") + name.toUpper();
-    if (name.isEmpty() || !QFile::exists(resourceName) || !QCoreApplication::instance())
+    const QString resourceName = resourcePath(name);
+    if (resourceName.isEmpty() || !QCoreApplication::instance())
         return;
     if (QMediaDevices::defaultAudioOutput().isNull())
         return;

@@ -14,6 +14,9 @@ public:
 
     // The WAVE resource of that name (matched without regard to case: "sound" plays "SOUND").
     virtual void playResource(const QString& name);
+
+    // The resource path that name plays (":/res/WAVE/<NAME>"); empty when there is no such sound.
+    static QString resourcePath(const QString& name);
 };
 
 } // namespace platform

@@ -1,0 +1,64 @@
+// The desktop opener: missing files fail before any handler is asked; addresses go through as given.
+#include "platform/opener.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+class OpenerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        platform::setDesktopOpenerForTests([this](const QString& target) {
+            m_opened << target;
+            return m_answer;
+        });
+    }
+    void TearDown() override { platform::setDesktopOpenerForTests({}); }
+
+    QStringList m_opened;
+    bool m_answer = true;
+};
+
+TEST_F(OpenerTest, AMissingFileIsNotOpened)
+{
+    QTemporaryDir dir;
+    EXPECT_FALSE(platform::openWithDesktop(dir.filePath(QStringLiteral("talvorencaihelp.chm"))));
+    EXPECT_FALSE(platform::openWithDesktop(QUrl::fromLocalFile(dir.filePath(QStringLiteral("x.chm"))).toString()));
+    EXPECT_FALSE(platform::openWithDesktop(QString()));
+    EXPECT_TRUE(m_opened.isEmpty());
+}
+
+TEST_F(OpenerTest, AnExistingFileGoesToTheHandlerWhoseAnswerIsReturned)
+{
+    QTemporaryDir dir;
+    const QString help = dir.filePath(QStringLiteral("corvelle.chm"));
+    QFile file(help);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_TRUE(platform::openWithDesktop(help));
+    m_answer = false;
+    EXPECT_FALSE(platform::openWithDesktop(help));
+    EXPECT_EQ(m_opened, (QStringList{help, help}));
+}
+
+class OpenerAddressTest : public OpenerTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(OpenerAddressTest, AnAddressIsHandedOnWithoutAFileCheck)
+{
+    const QString address = QString::fromLatin1(GetParam());
+    EXPECT_TRUE(platform::openWithDesktop(address));
+    EXPECT_EQ(m_opened, QStringList{address});
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, OpenerAddressTest,
+                         ::testing::Values("http://www.example.com/", "https://example.org/a?b=1",
+                                           "mailto:someone@example.com"));
+
+} // namespace
