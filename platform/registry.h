@@ -4,6 +4,7 @@
 #include "platform/wintypes.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <map>
 #include <optional>
@@ -37,6 +38,7 @@ struct RegistryValue
 {
     DWORD type = REG_NONE;
     QByteArray data; // exactly the bytes stored, terminating NULs included
+    bool operator==(const RegistryValue&) const = default;
 };
 
 // One hive in memory. Key paths and value names are GBK byte strings (the 8-bit API's view); key
@@ -63,6 +65,18 @@ public:
 
     bool operator==(const RegistryHive&) const = default;
 
+    // The file form: a header line, then "[key path]" lines each followed by its values as
+    // "\"name\" TYPE hex-bytes", then a closing "end" line (so a cut-off file is noticed). Names
+    // keep printable ASCII and escape every other byte as %XX.
+    QByteArray toText() const;
+    // Empty result and a reason in *error when the text is not a whole hive.
+    static std::optional<RegistryHive> fromText(QByteArrayView text, QString* error);
+
+    // ASCII letters fold to lower case; the trail bytes of GBK characters are left alone.
+    static QByteArray foldName(QByteArrayView name);
+    // Splits a key path at '\' (not at a GBK trail byte of that value); empty parts are dropped.
+    static QList<QByteArray> splitPath(QByteArrayView keyPath);
+
 private:
     struct Key
     {
@@ -72,6 +86,8 @@ private:
         bool operator==(const Key&) const = default;
     };
     const Key* find(QByteArrayView keyPath) const;
+    Key& ensure(QByteArrayView keyPath);
+    static void writeKey(QByteArray& out, const QByteArray& path, const Key& key, bool isRoot);
     Key m_root;
 };
 

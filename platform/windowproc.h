@@ -4,6 +4,10 @@
 #include "platform/wintypes.h"
 
 #include <QString>
+#include <optional>
+
+class QEvent;
+class QKeyEvent;
 
 namespace platform {
 
@@ -25,5 +29,26 @@ LRESULT CallWindowProcA(LONG_PTR procedure, HWND widget, UINT msg, WPARAM wParam
 // transition (31) bits, as Windows builds it.
 LPARAM makeKeyLParam(unsigned scanCode, bool extended, bool previouslyDown, bool keyUp,
                      unsigned repeatCount = 1);
+
+struct KeyMessage
+{
+    UINT msg = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    bool operator==(const KeyMessage&) const = default;
+};
+
+// The message a Qt key event becomes (WM_KEYDOWN/WM_KEYUP, WM_SYSKEYDOWN/WM_SYSKEYUP while Alt is
+// held). Keypad keys are read through the emulated NumLock; nothing for keys without a virtual key.
+std::optional<KeyMessage> keyMessageFor(const QKeyEvent& event);
+
+// The handle of the last link of every chain, which hands messages to the widget itself. It is
+// what GetWindowLongA answers for a widget that was never subclassed, and the same for all widgets.
+LONG_PTR defaultWindowProcedure();
+
+// True for a key event that the chain itself sends to a widget: a WM_CHAR turned into typed text,
+// or a key message a procedure rewrote. Input handlers that sit in front of the chain (the input
+// method) let these through untouched, as a character message never passes through an input method.
+bool isDeliveredByWindowProcedure(const QEvent* event);
 
 } // namespace platform

@@ -1,0 +1,325 @@
+#include "platform/registry.h"
+
+#include "platform/clock.h"
+#include "platform/gbk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cctype>
+
+namespace platform {
+namespace {
+
+constexpr QByteArrayView kHeader = "TALVOREN-REGISTRY-HIVE 1";
+constexpr QByteArrayView kTrailer = "end";
+
+struct TypeName
+{
+    DWORD type;
+    QByteArrayView name;
+};
+constexpr TypeName kTypeNames[] = {
+    {REG_NONE, "REG_NONE"},     {REG_SZ, "REG_SZ"},       {REG_EXPAND_SZ, "REG_EXPAND_SZ"},
+    {REG_BINARY, "REG_BINARY"}, {REG_DWORD, "REG_DWORD"},
+};
+
+QByteArray typeToText(DWORD type)
+{
+    for (const TypeName& entry : kTypeNames)
+        if (entry.type == type)
+            return entry.name.toByteArray();
+    return QByteArray::number(type);
+}
+
+std::optional<DWORD> typeFromText(QByteArrayView text)
+{
+    for (const TypeName& entry : kTypeNames)
+        if (entry.name == text)
+            return entry.type;
+    bool ok = false;
+    const uint number = text.toByteArray().toUInt(&ok);
+    return ok ? std::optional<DWORD>(number) : std::nullopt;
+}
+
+bool keepsLiteral(char c)
+{
+    return c >= 0x20 && c <= 0x7E && c != '%' && c != '"' && c != '[' && c != ']';
+}
+
+QByteArray escapeName(QByteArrayView name)
+{
+    QByteArray out;
+    for (char c : name) {
+        if (keepsLiteral(c))
+            out += c;
+        else
+            out += '%' + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0').toUpper();
+    }
+    return out;
+}
+
+std::optional<QByteArray> unescapeName(QByteArrayView text)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '%') {
+            if (!keepsLiteral(c))
+                return std::nullopt;
+            out += c;
+            continue;
+        }
+        if (i + 2 >= text.size())
+            return std::nullopt;
+        bool ok = false;
+        const uint byte = text.sliced(i + 1, 2).toByteArray().toUInt(&ok, 16);
+        if (!ok)
+            return std::nullopt;
+        out += static_cast<char>(byte);
+        i += 2;
+    }
+    return out;
+}
+
+std::optional<QByteArray> hexToBytes(QByteArrayView hex)
+{
+    if (hex.size() % 2 != 0)
+        return std::nullopt;
+    for (char c : hex)
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+    return QByteArray::fromHex(hex.toByteArray());
+}
+
+QString damagedName(const QString& filePath)
+{
+    const QString stamp = Clock::instance().now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString candidate = filePath + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = filePath + QStringLiteral(".damaged-") + stamp + u'-' + QString::number(n);
+    return candidate;
+}
+
+} // namespace
+
+QByteArray RegistryHive::foldName(QByteArrayView name)
+{
+    QByteArray out = name.toByteArray();
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(out[i]);
+        if (gbk::isLeadByte(byte)) {
+            ++i; // the trail byte may look like an ASCII letter
+            continue;
+        }
+        if (byte >= 'A' && byte <= 'Z')
+            out[i] = static_cast<char>(byte + ('a' - 'A'));
+    }
+    return out;
+}
+
+QList<QByteArray> RegistryHive::splitPath(QByteArrayView keyPath)
+{
+    QList<QByteArray> parts;
+    QByteArray current;
+    for (qsizetype i = 0; i < keyPath.size(); ++i) {
+        const char c = keyPath[i];
+        if (gbk::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < keyPath.size()) {
+            current += c;
+            current += keyPath[++i];
+        } else if (c == '\\') {
+            if (!current.isEmpty())
+                parts.append(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty())
+        parts.append(current);
+    return parts;
+}
+
+const RegistryHive::Key* RegistryHive::find(QByteArrayView keyPath) const
+{
+    const Key* key = &m_root;
+    for (const QByteArray& part : splitPath(keyPath)) {
+        const auto it = key->subkeys.find(foldName(part));
+        if (it == key->subkeys.end())
+            return nullptr;
+        key = &it->second;
+    }
+    return key;
+}
+
+RegistryHive::Key& RegistryHive::ensure(QByteArrayView keyPath)
+{
+    Key* key = &m_root;
+    for (const QByteArray& part : splitPath(keyPath)) {
+        Key& child = key->subkeys[foldName(part)];
+        if (child.name.isEmpty())
+            child.name = part;
+        key = &child;
+    }
+    return *key;
+}
+
+bool RegistryHive::hasKey(QByteArrayView keyPath) const
+{
+    return find(keyPath) != nullptr;
+}
+
+void RegistryHive::createKey(QByteArrayView keyPath)
+{
+    ensure(keyPath);
+}
+
+std::optional<RegistryValue> RegistryHive::value(QByteArrayView keyPath, QByteArrayView valueName) const
+{
+    const Key* key = find(keyPath);
+    if (!key)
+        return std::nullopt;
+    const auto it = key->values.find(foldName(valueName));
+    if (it == key->values.end())
+        return std::nullopt;
+    return it->second.second;
+}
+
+void RegistryHive::setValue(QByteArrayView keyPath, QByteArrayView valueName, const RegistryValue& value)
+{
+    auto& slot = ensure(keyPath).values[foldName(valueName)];
+    if (slot.first.isEmpty())
+        slot.first = valueName.toByteArray();
+    slot.second = value;
+}
+
+void RegistryHive::writeKey(QByteArray& out, const QByteArray& path, const Key& key, bool isRoot)
+{
+    if (!isRoot || !key.values.empty()) {
+        out += '[' + escapeName(path) + "]\n";
+        for (const auto& [folded, entry] : key.values) {
+            const auto& [name, value] = entry;
+            out += '"' + escapeName(name) + "\" " + typeToText(value.type) + ' ' + value.data.toHex().toUpper() +
+                   '\n';
+        }
+    }
+    for (const auto& [folded, child] : key.subkeys)
+        writeKey(out, isRoot ? child.name : path + '\\' + child.name, child, false);
+}
+
+QByteArray RegistryHive::toText() const
+{
+    QByteArray out = kHeader.toByteArray() + '\n';
+    out += "# Key and value names escape bytes outside printable ASCII as %XX; value data are hex bytes.\n";
+    writeKey(out, QByteArray(), m_root, true);
+    out += kTrailer.toByteArray() + '\n';
+    return out;
+}
+
+std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString* error)
+{
+    const auto fail = [error](int line, const QString& why) -> std::optional<RegistryHive> {
+        if (error)
+            *error = line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(why) : why;
+        return std::nullopt;
+    };
+    const QList<QByteArray> lines = text.toByteArray().split('\n');
+    if (lines.isEmpty() || lines.first().trimmed() != kHeader)
+        return fail(1, QStringLiteral("the header line is missing"));
+
+    RegistryHive hive;
+    std::optional<QByteArray> currentKey;
+    bool ended = false;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const int lineNumber = static_cast<int>(i + 1);
+        QByteArray line = lines[i];
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (ended) {
+            if (!line.trimmed().isEmpty())
+                return fail(lineNumber, QStringLiteral("text after the end line"));
+            continue;
+        }
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (line == kTrailer) {
+            ended = true;
+        } else if (line.startsWith('[') && line.endsWith(']')) {
+            currentKey = unescapeName(QByteArrayView(line).sliced(1, line.size() - 2));
+            if (!currentKey)
+                return fail(lineNumber, QStringLiteral("a key name is garbled"));
+            hive.createKey(*currentKey);
+        } else if (line.startsWith('"')) {
+            const qsizetype close = line.indexOf('"', 1);
+            if (close < 0 || !currentKey)
+                return fail(lineNumber, QStringLiteral("a value line is garbled"));
+            const auto name = unescapeName(QByteArrayView(line).sliced(1, close - 1));
+            const QList<QByteArray> rest = line.mid(close + 1).split(' ');
+            // rest: "", TYPE, HEX (HEX may be empty for an empty value)
+            if (!name || rest.size() != 3 || !rest[0].isEmpty())
+                return fail(lineNumber, QStringLiteral("a value line is garbled"));
+            const auto type = typeFromText(rest[1]);
+            const auto data = hexToBytes(rest[2]);
+            if (!type || !data)
+                return fail(lineNumber, QStringLiteral("a value's type or data is garbled"));
+            hive.setValue(*currentKey, *name, RegistryValue{*type, *data});
+        } else {
+            return fail(lineNumber, QStringLiteral("unrecognised line"));
+        }
+    }
+    if (!ended)
+        return fail(0, QStringLiteral("the file ends early (its end line is missing)"));
+    return hive;
+}
+
+RegistryHive::LoadResult RegistryHive::load(const QString& filePath)
+{
+    *this = RegistryHive();
+    QFile file(filePath);
+    if (!file.exists())
+        return {};
+    QString why;
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray text = file.readAll();
+        file.close();
+        if (auto parsed = fromText(text, &why)) {
+            *this = std::move(*parsed);
+            return {};
+        }
+    } else {
+        why = file.errorString();
+    }
+
+    LoadResult result;
+    result.ok = false;
+    const QString aside = damagedName(filePath);
+    if (QFile::rename(filePath, aside)) {
+        result.setAsidePath = aside;
+        result.message = QStringLiteral("The settings file %1 is damaged (%2). It has been kept as %3, and the "
+                                        "program goes on with empty settings.")
+                             .arg(filePath, why, aside);
+    } else {
+        result.message = QStringLiteral("The settings file %1 is damaged (%2) and could not be set aside; the "
+                                        "program goes on with empty settings and will not change that file.")
+                             .arg(filePath, why);
+    }
+    return result;
+}
+
+bool RegistryHive::save(const QString& filePath, QString* error) const
+{
+    // The user folder may not exist before the first setting is written.
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    QSaveFile file(filePath);
+    const QByteArray text = toText();
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

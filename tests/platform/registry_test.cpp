@@ -1,0 +1,309 @@
+// The registry store: hive files, byte-exact typed values, case-insensitive names, the 8-bit calls.
+#include "platform/problems.h"
+#include "platform/registry.h"
+#include "tests/support/testfolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+QByteArray bytes(const char* text, qsizetype size)
+{
+    return QByteArray(text, size);
+}
+
+// Records what the registry reports to the user while it lives.
+class ProblemRecorder
+{
+public:
+    ProblemRecorder()
+    {
+        setProblemReporter([this](const QString& message) { messages.append(message); });
+    }
+    ~ProblemRecorder() { setProblemReporter({}); }
+    QStringList messages;
+};
+
+class RegistryTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { resetRegistry(); }
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void writeFile(const QString& path, const QByteArray& content)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    static HKEY create(HKEY root, const char* path)
+    {
+        HKEY key = 0;
+        EXPECT_EQ(RegCreateKeyA(root, path, &key), ERROR_SUCCESS);
+        return key;
+    }
+
+    testsupport::TestFolders folders;
+    ProblemRecorder problems;
+};
+
+// Values whose bytes a text format could easily bend: NULs inside, high bytes, CR LF, nothing.
+const std::vector<RegistryValue>& awkwardValues()
+{
+    static const std::vector<RegistryValue> values = {
+        {REG_SZ, bytes("Talvoren\xCA\xE4\xC8\xEB\xB7\xA8" "2002\0", 17)},
+        {REG_SZ, bytes("no terminator", 13)},
+        {REG_EXPAND_SZ, bytes("%SystemRoot%\\x\0", 15)},
+        {REG_BINARY, bytes("\0\x01\xFF\r\n\"[]%", 9)},
+        {REG_DWORD, bytes("\x78\x56\x34\x12", 4)},
+        {REG_BINARY, QByteArray()},
+        {7, bytes("a\0b\0\0", 5)}, // a type the store does not know by name still round-trips
+    };
+    return values;
+}
+
+TEST_F(RegistryTest, HiveFilesLiveInTheSystemAndUserFolders)
+{
+    EXPECT_EQ(hiveFilePath(HKEY_LOCAL_MACHINE), folders.systemFolder() + QStringLiteral("HKEY_LOCAL_MACHINE.hive"));
+    EXPECT_EQ(hiveFilePath(HKEY_CURRENT_USER), folders.userFolder() + QStringLiteral("HKEY_CURRENT_USER.hive"));
+}
+
+TEST_F(RegistryTest, HiveTextRoundTripsEveryValueByteForByte)
+{
+    RegistryHive hive;
+    const auto& values = awkwardValues();
+    for (size_t i = 0; i < values.size(); ++i)
+        hive.setValue("Software\\Odd \"[Key]\" 100%", QByteArray("value ") + QByteArray::number(qulonglong(i)),
+                      values[i]);
+    hive.setValue("", "", RegistryValue{REG_SZ, bytes("root default\0", 13)});
+    hive.createKey("Empty\\Key\\\xB9\xFA"); // an empty key with a GBK name survives too
+
+    QString error;
+    const auto parsed = RegistryHive::fromText(hive.toText(), &error);
+    ASSERT_TRUE(parsed) << error.toStdString();
+    EXPECT_EQ(*parsed, hive);
+    EXPECT_TRUE(parsed->hasKey("empty\\key\\\xB9\xFA"));
+}
+
+TEST_F(RegistryTest, ValuesWrittenThroughTheCallsSurviveAReload)
+{
+    const HKEY key = create(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle\\");
+    const auto& values = awkwardValues();
+    for (size_t i = 0; i < values.size(); ++i) {
+        const QByteArray name = "v" + QByteArray::number(qulonglong(i));
+        ASSERT_EQ(RegSetValueExA(key, name.constData(), 0, values[i].type,
+                                 reinterpret_cast<const BYTE*>(values[i].data.constData()),
+                                 static_cast<DWORD>(values[i].data.size())),
+                  ERROR_SUCCESS);
+    }
+    RegCloseKey(key);
+
+    resetRegistry(); // forget everything in memory: what follows comes from the file
+    HKEY reopened = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle", 0, KEY_READ, &reopened), ERROR_SUCCESS);
+    for (size_t i = 0; i < values.size(); ++i) {
+        const QByteArray name = "v" + QByteArray::number(qulonglong(i));
+        DWORD type = REG_NONE;
+        QByteArray buffer(64, '\x55');
+        DWORD size = static_cast<DWORD>(buffer.size());
+        ASSERT_EQ(RegQueryValueExA(reopened, name.constData(), nullptr, &type,
+                                   reinterpret_cast<BYTE*>(buffer.data()), &size),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(type, values[i].type) << i;
+        EXPECT_EQ(buffer.first(size), values[i].data) << i;
+    }
+    RegCloseKey(reopened);
+    EXPECT_TRUE(problems.messages.isEmpty());
+}
+
+TEST_F(RegistryTest, KeyAndValueNamesMatchWithoutRegardToCase)
+{
+    RegistryHive hive;
+    hive.setValue("System\\CurrentControlSet\\Control", "Layout Text", RegistryValue{REG_SZ, "a"});
+    hive.setValue("SYSTEM\\currentcontrolset\\CONTROL", "LAYOUT TEXT", RegistryValue{REG_SZ, "b"});
+    ASSERT_TRUE(hive.value("system\\CurrentControlSet\\control", "layout text"));
+    EXPECT_EQ(hive.value("system\\CurrentControlSet\\control", "layout text")->data, "b");
+    // The name first written is the one kept in the file.
+    EXPECT_TRUE(hive.toText().contains("[System\\CurrentControlSet\\Control]"));
+    EXPECT_TRUE(hive.toText().contains("\"Layout Text\""));
+}
+
+TEST_F(RegistryTest, GbkTrailBytesAreNeitherFoldedNorSeparators)
+{
+    RegistryHive hive;
+    // 0x81 0x41 and 0x81 0x61 are two different characters, and 0x81 0x5C is one character whose
+    // trail byte is the value of '\'.
+    hive.setValue("\x81\x41", "n", RegistryValue{REG_SZ, "upper"});
+    hive.setValue("\x81\x61", "n", RegistryValue{REG_SZ, "lower"});
+    hive.setValue("k\x81\x5Cx", "n", RegistryValue{REG_SZ, "one key"});
+    EXPECT_EQ(hive.value("\x81\x41", "n")->data, "upper");
+    EXPECT_EQ(hive.value("\x81\x61", "n")->data, "lower");
+    EXPECT_EQ(hive.value("K\x81\x5CX", "N")->data, "one key");
+    EXPECT_FALSE(hive.hasKey("k\x81"));
+}
+
+TEST_F(RegistryTest, QueryAnswersSizeAndTypeFirstAndRefusesASmallBuffer)
+{
+    const HKEY key = create(HKEY_LOCAL_MACHINE, "Software\\Test");
+    const QByteArray stored = bytes("12345\0", 6);
+    ASSERT_EQ(RegSetValueExA(key, "text", 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.constData()), 6),
+              ERROR_SUCCESS);
+
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    EXPECT_EQ(RegQueryValueExA(key, "text", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, REG_SZ);
+    EXPECT_EQ(size, 6u);
+
+    BYTE small[5] = {};
+    size = sizeof small;
+    EXPECT_EQ(RegQueryValueExA(key, "text", nullptr, &type, small, &size), ERROR_MORE_DATA);
+    EXPECT_EQ(size, 6u);
+
+    BYTE exact[6] = {};
+    size = sizeof exact;
+    EXPECT_EQ(RegQueryValueExA(key, "text", nullptr, &type, exact, &size), ERROR_SUCCESS);
+    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(exact), 6), stored);
+
+    EXPECT_EQ(RegQueryValueExA(key, "missing", nullptr, &type, nullptr, &size), ERROR_FILE_NOT_FOUND);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, HandlesAreSmallAndCloseOnce)
+{
+    HKEY missing = 12345;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "No\\Such\\Key", 0, KEY_QUERY_VALUE, &missing), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(missing, 0u);
+    EXPECT_EQ(RegCloseKey(0), ERROR_INVALID_HANDLE); // harmless
+
+    const HKEY a = create(HKEY_LOCAL_MACHINE, "A");
+    const HKEY b = create(HKEY_CURRENT_USER, "B");
+    EXPECT_NE(a, 0u);
+    EXPECT_NE(a, b);
+    EXPECT_LT(a, 0x10000u);
+    EXPECT_EQ(RegCloseKey(a), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(a), ERROR_INVALID_HANDLE);
+    DWORD size = 0;
+    EXPECT_EQ(RegQueryValueExA(a, "", nullptr, nullptr, nullptr, &size), ERROR_INVALID_HANDLE);
+    RegCloseKey(b);
+}
+
+TEST_F(RegistryTest, AKeyOpenedForQueryingCannotBeWritten)
+{
+    RegCloseKey(create(HKEY_CURRENT_USER, "Software\\X"));
+    HKEY key = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "software\\x", 0, KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
+    const BYTE one[4] = {1, 0, 0, 0};
+    EXPECT_EQ(RegSetValueExA(key, "n", 0, REG_DWORD, one, 4), ERROR_ACCESS_DENIED);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, EveryWriteReplacesTheHiveFileWhole)
+{
+    RegCloseKey(create(HKEY_CURRENT_USER, "Software\\First"));
+    const QString path = hiveFilePath(HKEY_CURRENT_USER);
+    QFile before(path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly)); // keeps the old file's contents readable
+
+    const HKEY key = create(HKEY_CURRENT_USER, "Software\\Second");
+    const BYTE data[] = "abc";
+    ASSERT_EQ(RegSetValueExA(key, "v", 0, REG_SZ, data, sizeof data), ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    // The old file was not written into: it was replaced by a new one written beside it.
+    const QByteArray oldContent = before.readAll();
+    EXPECT_TRUE(oldContent.contains("First"));
+    EXPECT_FALSE(oldContent.contains("Second"));
+    EXPECT_TRUE(readFile(path).contains("[Software\\Second]"));
+    EXPECT_EQ(QDir(folders.userFolder()).entryList(QDir::Files), QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
+}
+
+TEST_F(RegistryTest, AMissingUserFolderIsCreatedOnTheFirstWrite)
+{
+    const QString nested = folders.userFolder() + QStringLiteral("not/yet/there/");
+    qputenv("TALVOREN_USER_DIR", QFile::encodeName(nested));
+    resetRegistry();
+    RegCloseKey(create(HKEY_CURRENT_USER, "Software\\New"));
+    EXPECT_TRUE(QFile::exists(nested + QStringLiteral("HKEY_CURRENT_USER.hive")));
+}
+
+TEST_F(RegistryTest, AFailedSaveIsReportedAndTheCallFails)
+{
+    // A plain file where the user folder should be: nothing can be written below it.
+    writeFile(folders.userFolder() + QStringLiteral("plain"), "x");
+    qputenv("TALVOREN_USER_DIR", QFile::encodeName(folders.userFolder() + QStringLiteral("plain/")));
+    resetRegistry();
+    HKEY key = 0;
+    EXPECT_NE(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Lost", &key), ERROR_SUCCESS);
+    EXPECT_EQ(key, 0u);
+    ASSERT_EQ(problems.messages.size(), 1);
+    EXPECT_TRUE(problems.messages.front().contains(QStringLiteral("HKEY_CURRENT_USER.hive")));
+}
+
+struct Damage
+{
+    const char* name;
+    std::function<QByteArray(const QByteArray&)> apply;
+};
+
+class DamagedHiveTest : public RegistryTest, public ::testing::WithParamInterface<Damage>
+{
+};
+
+TEST_P(DamagedHiveTest, IsReportedSetAsideAndReplacedByAnEmptyHive)
+{
+    const HKEY key = create(HKEY_LOCAL_MACHINE, "Software\\Kept");
+    const BYTE data[] = "precious";
+    ASSERT_EQ(RegSetValueExA(key, "v", 0, REG_SZ, data, sizeof data), ERROR_SUCCESS);
+    RegCloseKey(key);
+    const QString path = hiveFilePath(HKEY_LOCAL_MACHINE);
+    const QByteArray damaged = GetParam().apply(readFile(path));
+    writeFile(path, damaged);
+    resetRegistry();
+
+    HKEY reopened = 0;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Kept", 0, KEY_READ, &reopened), ERROR_FILE_NOT_FOUND);
+    ASSERT_EQ(problems.messages.size(), 1);
+    EXPECT_TRUE(problems.messages.front().contains(path));
+
+    const QStringList aside =
+        QDir(folders.systemFolder()).entryList({QStringLiteral("HKEY_LOCAL_MACHINE.hive.damaged-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(problems.messages.front().contains(aside.front()));
+    EXPECT_EQ(readFile(folders.systemFolder() + aside.front()), damaged); // nothing of it is lost
+    EXPECT_FALSE(QFile::exists(path));
+
+    // The program goes on: the next write makes a sound hive file again.
+    RegCloseKey(create(HKEY_LOCAL_MACHINE, "Software\\New"));
+    RegistryHive reread;
+    EXPECT_TRUE(reread.load(path).ok);
+    EXPECT_TRUE(reread.hasKey("Software\\New"));
+    EXPECT_EQ(problems.messages.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, DamagedHiveTest,
+    ::testing::Values(
+        Damage{"TruncatedMidLine", [](const QByteArray& text) { return text.left(text.indexOf("70726563") + 3); }},
+        Damage{"TruncatedAtALineEnd", [](const QByteArray& text) { return text.left(text.lastIndexOf("end")); }},
+        Damage{"OddHexDigits", [](const QByteArray& text) { return QByteArray(text).replace("70726563", "7072656"); }},
+        Damage{"NotHex", [](const QByteArray& text) { return QByteArray(text).replace("70726563", "7072zz63"); }},
+        Damage{"UnknownType", [](const QByteArray& text) { return QByteArray(text).replace("REG_SZ", "REG_WHAT"); }},
+        Damage{"NoHeader", [](const QByteArray& text) { return text.mid(text.indexOf('\n') + 1); }},
+        Damage{"ValueBeforeAnyKey",
+               [](const QByteArray& text) {
+                   const qsizetype afterHeader = text.indexOf('\n') + 1;
+                   return text.left(afterHeader) + "\"x\" REG_SZ 00\n" + text.mid(afterHeader);
+               }},
+        Damage{"Binary", [](const QByteArray&) { return QByteArray("\x89PNG\r\n\x1A\n\0\0", 10); }}),
+    [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
+
+} // namespace
