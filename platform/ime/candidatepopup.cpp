@@ -40,7 +40,6 @@ void CandidatePopup::showFor(QWidget* anchor, const QString& composition, const 
     adjustSize();
     placeBeside(anchor);
     show();
-    raise();
 }
 
 QString CandidatePopup::html() const

@@ -1,0 +1,112 @@
+// How fast the input method answers a keystroke on a code file of 60,000 words.
+#include "platform/ime/composer.h"
+#include "platform/ime/imefiles.h"
+#include "tests/ime/support/imefilewriter.h"
+
+#include <QMap>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <random>
+
+using namespace platform::ime;
+
+namespace {
+
+constexpr int kCharacters = 20000;
+constexpr int kWords = 60000;
+
+QByteArray randomCode(std::mt19937& random, int minLength, int maxLength)
+{
+    std::uniform_int_distribution<int> length(minLength, maxLength);
+    std::uniform_int_distribution<int> digit(0, 9);
+    QByteArray code;
+    for (int i = length(random); i > 0; --i)
+        code.append(char('0' + digit(random)));
+    return code;
+}
+
+QList<imetest::CodeGroup> groups(std::mt19937& random, int count, int minChars, int maxChars)
+{
+    std::uniform_int_distribution<int> length(minChars, maxChars);
+    std::uniform_int_distribution<int> character(0x4E00, 0x9FA5);
+    QMap<QByteArray, QList<QString>> byCode;
+    for (int i = 0; i < count; ++i) {
+        QString item;
+        for (int n = length(random); n > 0; --n)
+            item.append(QChar(char16_t(character(random))));
+        byCode[randomCode(random, minChars == 1 ? 1 : 2, 6)].append(item);
+    }
+    QList<imetest::CodeGroup> result;
+    for (auto it = byCode.cbegin(); it != byCode.cend(); ++it)
+        result.append({it.key(), it.value()});
+    return result;
+}
+
+// Writes the synthetic files once and loads them, as the input method does when switched on.
+const CodeTable& table()
+{
+    static const CodeTable loaded = [] {
+        std::mt19937 random(2002);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + u'/';
+        imetest::writeFile(folder + QLatin1StringView(kCodeFileName),
+                           imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
+        imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
+        LoadedTable result = loadCodeTable(folder);
+        if (!result.table)
+            qFatal("%s", qPrintable(result.problem->describe()));
+        return std::move(*result.table);
+    }();
+    return loaded;
+}
+
+// What one keystroke asks of the table: the entries of the new composition and the prefix test.
+void BM_LookupPerKeystroke(benchmark::State& state)
+{
+    const CodeTable& codes = table();
+    std::mt19937 random(7);
+    std::vector<QByteArray> probes;
+    for (int i = 0; i < 4096; ++i)
+        probes.push_back(randomCode(random, 1, 6));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const QByteArray& code = probes[i++ % probes.size()];
+        benchmark::DoNotOptimize(codes.lookup(code).size());
+        benchmark::DoNotOptimize(codes.isPrefixOfLonger(code));
+    }
+    state.counters["entries"] = double(codes.size());
+}
+BENCHMARK(BM_LookupPerKeystroke);
+
+// A whole code typed digit by digit through the composer, committed with Space.
+void BM_TypeCode(benchmark::State& state)
+{
+    const CodeTable& codes = table();
+    Composer composer(&codes);
+    const QByteArray code = CodeTable::code(codes.entries()[codes.size() / 2]);
+    for (auto _ : state) {
+        for (char digit : code)
+            benchmark::DoNotOptimize(composer.processKey(ComposerKey::ofDigit(digit - '0')));
+        benchmark::DoNotOptimize(composer.processKey(ComposerKey::of(ComposerKey::Kind::Commit)));
+        composer.reset();
+    }
+    state.SetItemsProcessed(state.iterations() * (code.size() + 1));
+}
+BENCHMARK(BM_TypeCode);
+
+void BM_LoadFiles(benchmark::State& state)
+{
+    std::mt19937 random(2002);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    imetest::writeFile(folder + QLatin1StringView(kCodeFileName),
+                       imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
+    imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loadCodeTable(folder).table->size());
+}
+BENCHMARK(BM_LoadFiles)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
