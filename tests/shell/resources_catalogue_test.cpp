@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
+#include "tests/support/testfolders.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -60,8 +62,9 @@ std::string testName(const ::testing::TestParamInfo<QString>& info)
 }
 
 // Group icons, pointers and score-box frames: the main window lays them out on a 32-pixel grid.
-const QStringList iconKeys = keys(QStringLiteral("ICON"), {101, 103, 104, 108, 109, 110, 111, 112, 113, 115, 116,
-                                                           117, 118, 119, 120, 121, 122, 123, 124, 125, 127, 128});
+const QStringList iconKeys =
+    keys(QStringLiteral("ICON"), {101, 103, 104, 108, 109, 110, 111, 112, 113, 115, 116,
+                                  117, 118, 119, 120, 121, 122, 123, 124, 125, 127, 128});
 
 struct PictureCase
 {
@@ -76,9 +79,9 @@ std::vector<PictureCase> pictureCases()
         cases.push_back({key, "gif"});
     for (const QString& key : iconKeys)
         cases.push_back({key, "png"});
-    for (const QString& key : range(QStringLiteral("BITMAP"), 109, 158)
-                                  + QStringList{QStringLiteral("BITMAP/splash"), QStringLiteral("BITMAP/logo"),
-                                                QStringLiteral("BITMAP/about")})
+    for (const QString& key : range(QStringLiteral("BITMAP"), 109, 158) +
+                                  QStringList{QStringLiteral("BITMAP/splash"), QStringLiteral("BITMAP/logo"),
+                                              QStringLiteral("BITMAP/about")})
         cases.push_back({key, "png"});
     return cases;
 }
@@ -88,7 +91,9 @@ void PrintTo(const PictureCase& c, std::ostream* os)
     *os << c.key.toStdString();
 }
 
-class PictureResource : public ::testing::TestWithParam<PictureCase> {};
+class PictureResource : public ::testing::TestWithParam<PictureCase>
+{
+};
 
 TEST_P(PictureResource, DecodesInItsFormat)
 {
@@ -106,7 +111,9 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, PictureResource, ::testing::ValuesIn(picture
                              return nameOf(info.param.key);
                          });
 
-class IconResource : public ::testing::TestWithParam<QString> {};
+class IconResource : public ::testing::TestWithParam<QString>
+{
+};
 
 TEST_P(IconResource, IsSquareIconSize)
 {
@@ -125,7 +132,8 @@ TEST(PictureResources, PressedButtonsDifferFromNormalOnes)
         const QImage down(resourcePath(QStringLiteral("GIF/%1").arg(normal + 1)));
         ASSERT_FALSE(up.isNull());
         EXPECT_EQ(up.size(), down.size()) << normal;
-        EXPECT_NE(up.convertToFormat(QImage::Format_ARGB32), down.convertToFormat(QImage::Format_ARGB32)) << normal;
+        EXPECT_NE(up.convertToFormat(QImage::Format_ARGB32), down.convertToFormat(QImage::Format_ARGB32))
+            << normal;
     }
 }
 
@@ -133,7 +141,8 @@ TEST(PictureResources, ScoreBoxFramesAllDiffer)
 {
     QList<QImage> frames;
     for (int id = 119; id <= 123; ++id)
-        frames << QImage(resourcePath(QStringLiteral("ICON/%1").arg(id))).convertToFormat(QImage::Format_ARGB32);
+        frames
+            << QImage(resourcePath(QStringLiteral("ICON/%1").arg(id))).convertToFormat(QImage::Format_ARGB32);
     for (qsizetype i = 0; i < frames.size(); ++i)
         for (qsizetype j = i + 1; j < frames.size(); ++j)
             EXPECT_NE(frames[i], frames[j]) << "frames " << 119 + i << " and " << 119 + j;
@@ -149,7 +158,9 @@ TEST(PictureResources, PointersHaveTransparentSurroundings)
     }
 }
 
-class WaveResource : public ::testing::TestWithParam<QString> {};
+class WaveResource : public ::testing::TestWithParam<QString>
+{
+};
 
 // The sound player needs a plain RIFF/WAVE file: PCM, 16-bit, mono, and short enough not to drag on.
 TEST_P(WaveResource, IsShortPcmWave)
@@ -160,10 +171,10 @@ TEST_P(WaveResource, IsShortPcmWave)
     EXPECT_EQ(wav.mid(8, 8), QByteArray("WAVEfmt "));
     const auto* bytes = reinterpret_cast<const uchar*>(wav.constData());
     EXPECT_EQ(qFromLittleEndian<quint32>(bytes + 4), quint32(wav.size() - 8));
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 20), 1);   // PCM
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 22), 1);   // mono
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 20), 1); // PCM
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 22), 1); // mono
     const quint32 rate = qFromLittleEndian<quint32>(bytes + 24);
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 34), 16);  // bits per sample
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes + 34), 16); // bits per sample
     ASSERT_EQ(wav.mid(36, 4), QByteArray("data"));
     const quint32 dataBytes = qFromLittleEndian<quint32>(bytes + 40);
     EXPECT_EQ(dataBytes, quint32(wav.size() - 44));
@@ -188,7 +199,9 @@ void PrintTo(const StringCase& c, std::ostream* os)
     *os << "string " << c.id;
 }
 
-class StringResource : public ::testing::TestWithParam<StringCase> {};
+class StringResource : public ::testing::TestWithParam<StringCase>
+{
+};
 
 // The help texts are indented with blanks that belong to the text; a lost indent or a stray final
 // line break would show in the drills' help panels.
@@ -204,8 +217,9 @@ TEST_P(StringResource, IsUtf8WithItsIndent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, StringResource,
-                         ::testing::Values(StringCase{3, 5}, StringCase{7, 4}, StringCase{8, 4}, StringCase{11, 5},
-                                           StringCase{12, 5}, StringCase{13, 5}, StringCase{14, 5}),
+                         ::testing::Values(StringCase{3, 5}, StringCase{7, 4}, StringCase{8, 4},
+                                           StringCase{11, 5}, StringCase{12, 5}, StringCase{13, 5},
+                                           StringCase{14, 5}),
                          [](const ::testing::TestParamInfo<StringCase>& info) {
                              return "String" + std::to_string(info.param.id);
                          });
@@ -240,6 +254,15 @@ TEST(StringResources, GameInstructionsDifferByMode)
     ASSERT_FALSE(characterGame.isEmpty());
     EXPECT_NE(keypadGame, characterGame);
     EXPECT_TRUE(characterGame.contains(QStringLiteral("Talvoren")));
+}
+
+// The main window opens the help file from the program folder; the build compiles and stages it.
+TEST(HelpFile, IsStagedAsCompiledHtmlHelp)
+{
+    QFile help(testsupport::stageFolder() + QStringLiteral("talvorencaihelp.chm"));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly)) << help.fileName().toStdString();
+    EXPECT_EQ(help.read(4), QByteArray("ITSF"));
+    EXPECT_GT(help.size(), 4096);
 }
 
 } // namespace
