@@ -53,7 +53,7 @@ QString CandidatePopup::html() const
         const QString style = i == m_highlight ? QStringLiteral(" style=\"background-color:%1; color:%2\"")
                                                      .arg(highlightColor.name(), highlightText.name())
                                                : QString();
-        rows += QStringLiteral("<tr%1><td>%2.</td><td>&nbsp;%3&nbsp;</td><td><small>%4</small></td></tr>")
+        rows += QStringLiteral("<tr%1><td>%2.</td><td>&nbsp;<big>%3</big>&nbsp;</td><td><small>%4</small></td></tr>")
                     .arg(style)
                     .arg(i - first + 1)
                     .arg(m_rows[i].text.toHtmlEscaped(), m_rows[i].code.toHtmlEscaped());
