@@ -34,8 +34,8 @@ QByteArray idForHandle(HKL handle)
 bool layoutIsRegistered(const QByteArray& id)
 {
     HKEY key = 0;
-    const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, QByteArray(kLayoutsKey + id).constData(), 0,
-                                      KEY_QUERY_VALUE, &key);
+    const LONG result =
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, QByteArray(kLayoutsKey + id).constData(), 0, KEY_QUERY_VALUE, &key);
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
 }
@@ -63,10 +63,17 @@ private:
     {
         int virtualKey = 0;
         switch (qtKey) {
-        case Qt::Key_NumLock: virtualKey = VK_NUMLOCK; break;
-        case Qt::Key_CapsLock: virtualKey = VK_CAPITAL; break;
-        case Qt::Key_ScrollLock: virtualKey = VK_SCROLL; break;
-        default: return;
+        case Qt::Key_NumLock:
+            virtualKey = VK_NUMLOCK;
+            break;
+        case Qt::Key_CapsLock:
+            virtualKey = VK_CAPITAL;
+            break;
+        case Qt::Key_ScrollLock:
+            virtualKey = VK_SCROLL;
+            break;
+        default:
+            return;
         }
         BYTE table[256];
         GetKeyboardState(table);
@@ -85,10 +92,7 @@ struct KeyboardLayouts::State
     QObject* tracker = nullptr;
 };
 
-KeyboardLayouts::KeyboardLayouts()
-    : d(new State)
-{
-}
+KeyboardLayouts::KeyboardLayouts() : d(new State) {}
 
 KeyboardLayouts& KeyboardLayouts::instance()
 {

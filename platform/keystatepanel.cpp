@@ -4,8 +4,7 @@
 
 namespace platform {
 
-KeyStatePanel::KeyStatePanel(QWidget* parent)
-    : QLabel(parent)
+KeyStatePanel::KeyStatePanel(QWidget* parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
     // Room for the text whether it shows or not, so the status bar does not shift.

@@ -56,7 +56,8 @@ QByteArray escapeName(QByteArrayView name)
         if (keepsLiteral(c))
             out += c;
         else
-            out += '%' + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0').toUpper();
+            out +=
+                '%' + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0').toUpper();
     }
     return out;
 }
@@ -92,6 +93,17 @@ std::optional<QByteArray> hexToBytes(QByteArrayView hex)
         if (!std::isxdigit(static_cast<unsigned char>(c)))
             return std::nullopt;
     return QByteArray::fromHex(hex.toByteArray());
+}
+
+// A comment line for people reading the file: the text up to its first NUL, on one line.
+QByteArray readableText(const QByteArray& gbkText)
+{
+    const qsizetype nul = gbkText.indexOf('\0');
+    QString text = gbk::decode(nul >= 0 ? gbkText.first(nul) : gbkText);
+    for (QChar& c : text)
+        if (c.unicode() < 0x20)
+            c = u' ';
+    return text.toUtf8();
 }
 
 QString damagedName(const QString& filePath)
@@ -201,8 +213,10 @@ void RegistryHive::writeKey(QByteArray& out, const QByteArray& path, const Key& 
         out += '[' + escapeName(path) + "]\n";
         for (const auto& [folded, entry] : key.values) {
             const auto& [name, value] = entry;
-            out += '"' + escapeName(name) + "\" " + typeToText(value.type) + ' ' + value.data.toHex().toUpper() +
-                   '\n';
+            if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
+                out += "# " + readableText(value.data) + '\n';
+            out += '"' + escapeName(name) + "\" " + typeToText(value.type) + ' ' +
+                   value.data.toHex().toUpper() + '\n';
         }
     }
     for (const auto& [folded, child] : key.subkeys)
@@ -212,7 +226,8 @@ void RegistryHive::writeKey(QByteArray& out, const QByteArray& path, const Key& 
 QByteArray RegistryHive::toText() const
 {
     QByteArray out = kHeader.toByteArray() + '\n';
-    out += "# Key and value names escape bytes outside printable ASCII as %XX; value data are hex bytes.\n";
+    out += "# Key and value names escape bytes outside printable ASCII as %XX; value data are hex bytes;\n"
+           "# a comment line above a string value shows its text.\n";
     writeKey(out, QByteArray(), m_root, true);
     out += kTrailer.toByteArray() + '\n';
     return out;
@@ -222,12 +237,12 @@ std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString*
 {
     const auto fail = [error](int line, const QString& why) -> std::optional<RegistryHive> {
         if (error)
-            *error = line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(why) : why;
+            *error = line > 0 ? QStringLiteral("第%1行：%2").arg(line).arg(why) : why;
         return std::nullopt;
     };
     const QList<QByteArray> lines = text.toByteArray().split('\n');
     if (lines.isEmpty() || lines.first().trimmed() != kHeader)
-        return fail(1, QStringLiteral("the header line is missing"));
+        return fail(1, QStringLiteral("缺少文件头"));
 
     RegistryHive hive;
     std::optional<QByteArray> currentKey;
@@ -239,7 +254,7 @@ std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString*
             line.chop(1);
         if (ended) {
             if (!line.trimmed().isEmpty())
-                return fail(lineNumber, QStringLiteral("text after the end line"));
+                return fail(lineNumber, QStringLiteral("结束行之后还有内容"));
             continue;
         }
         if (line.isEmpty() || line.startsWith('#'))
@@ -249,28 +264,28 @@ std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString*
         } else if (line.startsWith('[') && line.endsWith(']')) {
             currentKey = unescapeName(QByteArrayView(line).sliced(1, line.size() - 2));
             if (!currentKey)
-                return fail(lineNumber, QStringLiteral("a key name is garbled"));
+                return fail(lineNumber, QStringLiteral("键名无法识别"));
             hive.createKey(*currentKey);
         } else if (line.startsWith('"')) {
             const qsizetype close = line.indexOf('"', 1);
             if (close < 0 || !currentKey)
-                return fail(lineNumber, QStringLiteral("a value line is garbled"));
+                return fail(lineNumber, QStringLiteral("值行无法识别"));
             const auto name = unescapeName(QByteArrayView(line).sliced(1, close - 1));
+            // After the name: " TYPE HEX", where HEX is empty for an empty value.
             const QList<QByteArray> rest = line.mid(close + 1).split(' ');
-            // rest: "", TYPE, HEX (HEX may be empty for an empty value)
-            if (!name || rest.size() != 3 || !rest[0].isEmpty())
-                return fail(lineNumber, QStringLiteral("a value line is garbled"));
+            if (!name || rest.size() < 2 || rest.size() > 3 || !rest[0].isEmpty())
+                return fail(lineNumber, QStringLiteral("值行无法识别"));
             const auto type = typeFromText(rest[1]);
-            const auto data = hexToBytes(rest[2]);
+            const auto data = hexToBytes(rest.size() == 3 ? rest[2] : QByteArray());
             if (!type || !data)
-                return fail(lineNumber, QStringLiteral("a value's type or data is garbled"));
+                return fail(lineNumber, QStringLiteral("值的类型或数据无法识别"));
             hive.setValue(*currentKey, *name, RegistryValue{*type, *data});
         } else {
-            return fail(lineNumber, QStringLiteral("unrecognised line"));
+            return fail(lineNumber, QStringLiteral("无法识别的行"));
         }
     }
     if (!ended)
-        return fail(0, QStringLiteral("the file ends early (its end line is missing)"));
+        return fail(0, QStringLiteral("文件不完整（缺少结束行）"));
     return hive;
 }
 
@@ -297,13 +312,14 @@ RegistryHive::LoadResult RegistryHive::load(const QString& filePath)
     const QString aside = damagedName(filePath);
     if (QFile::rename(filePath, aside)) {
         result.setAsidePath = aside;
-        result.message = QStringLiteral("The settings file %1 is damaged (%2). It has been kept as %3, and the "
-                                        "program goes on with empty settings.")
-                             .arg(filePath, why, aside);
+        result.message =
+            QStringLiteral("注册表文件 %1 已损坏（%2）。原文件已保留为 %3，程序将使用空的注册表继续运行。")
+                .arg(filePath, why, aside);
     } else {
-        result.message = QStringLiteral("The settings file %1 is damaged (%2) and could not be set aside; the "
-                                        "program goes on with empty settings and will not change that file.")
-                             .arg(filePath, why);
+        result.message =
+            QStringLiteral(
+                "注册表文件 %1 已损坏（%2），且无法移到别处；程序将使用空的注册表继续运行，不会改写该文件。")
+                .arg(filePath, why);
     }
     return result;
 }

@@ -49,8 +49,8 @@ public:
     struct LoadResult
     {
         bool ok = true;
-        QString message;       // why the file could not be read, for the user
-        QString setAsidePath;  // where the damaged file was moved, when it was
+        QString message;      // why the file could not be read, for the user
+        QString setAsidePath; // where the damaged file was moved, when it was
     };
 
     // A missing file is an empty hive. A damaged one is renamed aside and the hive starts empty.
@@ -80,9 +80,9 @@ public:
 private:
     struct Key
     {
-        QByteArray name; // as first written
+        QByteArray name;                                                   // as first written
         std::map<QByteArray, std::pair<QByteArray, RegistryValue>> values; // folded name -> (name, value)
-        std::map<QByteArray, Key> subkeys;                                  // folded name -> key
+        std::map<QByteArray, Key> subkeys;                                 // folded name -> key
         bool operator==(const Key&) const = default;
     };
     const Key* find(QByteArrayView keyPath) const;

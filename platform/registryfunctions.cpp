@@ -93,7 +93,7 @@ LONG saveHive(LoadedHive& entry)
         return ERROR_ACCESS_DENIED;
     QString error;
     if (!entry.hive.save(entry.filePath, &error)) {
-        reportProblem(QStringLiteral("The settings could not be saved to %1: %2").arg(entry.filePath, error));
+        reportProblem(QStringLiteral("无法保存注册表文件 %1：%2").arg(entry.filePath, error));
         return ERROR_ACCESS_DENIED;
     }
     return ERROR_SUCCESS;
@@ -192,7 +192,8 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD /*reserved*/, DWORD t
     if (!data && dataSize > 0)
         return ERROR_INVALID_PARAMETER;
     LoadedHive& entry = loadedHive(open->root);
-    const QByteArray bytes = dataSize > 0 ? QByteArray(reinterpret_cast<const char*>(data), dataSize) : QByteArray();
+    const QByteArray bytes =
+        dataSize > 0 ? QByteArray(reinterpret_cast<const char*>(data), dataSize) : QByteArray();
     entry.hive.setValue(open->path, valueName ? valueName : "", RegistryValue{type, bytes});
     return saveHive(entry);
 }

@@ -68,10 +68,20 @@ void deliverCharacter(QWidget* widget, WPARAM code)
     int qtKey = Qt::Key_unknown;
     QString text;
     switch (code) {
-    case 0x08: qtKey = Qt::Key_Backspace; break;
-    case 0x09: qtKey = Qt::Key_Tab; text = QStringLiteral("\t"); break;
-    case 0x0D: qtKey = Qt::Key_Return; text = QStringLiteral("\r"); break;
-    case 0x1B: qtKey = Qt::Key_Escape; break;
+    case 0x08:
+        qtKey = Qt::Key_Backspace;
+        break;
+    case 0x09:
+        qtKey = Qt::Key_Tab;
+        text = QStringLiteral("\t");
+        break;
+    case 0x0D:
+        qtKey = Qt::Key_Return;
+        text = QStringLiteral("\r");
+        break;
+    case 0x1B:
+        qtKey = Qt::Key_Escape;
+        break;
     default:
         if (code < 0x20)
             return;
@@ -113,10 +123,15 @@ void deliver(QWidget* widget, const KeyMessage& message)
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP: deliverKeyMessage(widget, message); break;
+    case WM_SYSKEYUP:
+        deliverKeyMessage(widget, message);
+        break;
     case WM_CHAR:
-    case WM_IME_CHAR: deliverCharacter(widget, message.wParam); break;
-    default: break;
+    case WM_IME_CHAR:
+        deliverCharacter(widget, message.wParam);
+        break;
+    default:
+        break;
     }
 }
 
@@ -124,9 +139,7 @@ void deliver(QWidget* widget, const KeyMessage& message)
 class WindowProcChain : public QObject
 {
 public:
-    explicit WindowProcChain(QWidget* widget)
-        : QObject(widget)
-        , m_widget(widget)
+    explicit WindowProcChain(QWidget* widget) : QObject(widget), m_widget(widget)
     {
         chains().insert(widget, this);
         widget->installEventFilter(this);

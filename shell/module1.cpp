@@ -89,7 +89,9 @@ void LoadImeLayouts()
         }
     }
     UiService::instance().messageBox(nullptr,
-                                     QStringLiteral("本计算机未安装Talvoren汉字输入法!") + QStringLiteral("\r\n") + QStringLiteral("本软体大部分功能无法正常使用"),
+                                     QStringLiteral("本计算机未安装Talvoren汉字输入法!") +
+                                         QStringLiteral("\r\n") +
+                                         QStringLiteral("本软体大部分功能无法正常使用"),
                                      QStringLiteral("Talvoren汉字教学软体"), MB_ICONSTOP | MB_OK);
 }
 
@@ -106,8 +108,8 @@ QString RegGetString(HKEY root, const QString& subKey, const QString& valueName,
             type == REG_SZ) {
             QByteArray buffer(static_cast<qsizetype>(size), '\0');
             DWORD read = size;
-            if (RegQueryValueExA(key, nameBytes.constData(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                                 &read) == ERROR_SUCCESS) {
+            if (RegQueryValueExA(key, nameBytes.constData(), nullptr, &type,
+                                 reinterpret_cast<BYTE*>(buffer.data()), &read) == ERROR_SUCCESS) {
                 const qsizetype nul = buffer.indexOf('\0');
                 result = gbk::decode(nul >= 0 ? buffer.first(nul) : buffer);
             }
@@ -144,9 +146,8 @@ LRESULT KeypadWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     // Saving this procedure itself as the previous one (a box equipped twice) would recurse for
     // ever; the box's own procedure is the one meant.
-    const LONG_PTR previous = gOldWndProc == reinterpret_cast<LONG_PTR>(&KeypadWndProc)
-                                  ? defaultWindowProcedure()
-                                  : gOldWndProc;
+    const LONG_PTR previous =
+        gOldWndProc == reinterpret_cast<LONG_PTR>(&KeypadWndProc) ? defaultWindowProcedure() : gOldWndProc;
     return CallWindowProcA(previous, hWnd, msg, wParam, lParam);
 }
 

@@ -21,7 +21,9 @@ TEST(Gbk, EncodesAndDecodesChineseAndAscii)
 TEST(Gbk, UnrepresentableCharactersBecomeOneQuestionMarkEach)
 {
     // An emoji (a surrogate pair) and a Hangul syllable have no GBK form.
-    const QString text = QString::fromUtf8("a\xF0\x9F\x98\x80" "b\xEA\xB0\x80" "c");
+    const QString text = QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                           "b\xEA\xB0\x80"
+                                           "c");
     EXPECT_FALSE(gbk::canEncode(text));
     EXPECT_EQ(gbk::encode(text), QByteArray("a?b?c"));
 }
@@ -60,7 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
     Rules, ImportedText,
     ::testing::Values(ImportCase{"Utf8WithMark", "\xEF\xBB\xBF" + kChineseUtf8, kChineseGbk},
                       ImportCase{"Utf8WithoutMark", kChineseUtf8 + "\r\nabc", kChineseGbk + "\r\nabc"},
-                      ImportCase{"MarkOnAsciiText", QByteArray("\xEF\xBB\xBF" "abc"), QByteArray("abc")},
+                      ImportCase{"MarkOnAsciiText",
+                                 QByteArray("\xEF\xBB\xBF"
+                                            "abc"),
+                                 QByteArray("abc")},
                       ImportCase{"GbkStaysAsItIs", kChineseGbk + "\r\n", kChineseGbk + "\r\n"},
                       ImportCase{"PlainAscii", QByteArray("just text\r\n"), QByteArray("just text\r\n")},
                       ImportCase{"Empty", QByteArray(), QByteArray()}),

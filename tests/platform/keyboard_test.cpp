@@ -107,9 +107,10 @@ TEST_F(KeyboardTest, KeyStateTableIsReplacedWholeAndReadBack)
 
     BYTE readBack[256];
     ASSERT_TRUE(GetKeyboardState(readBack));
-    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(readBack), 256), QByteArray(reinterpret_cast<char*>(table), 256));
+    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(readBack), 256),
+              QByteArray(reinterpret_cast<char*>(table), 256));
 
-    SetKeyboardState(table); // the same table again changes nothing
+    SetKeyboardState(table);  // the same table again changes nothing
     table[VK_NUMLOCK] = 0x30; // bit 0 clear: off, whatever the other bits say
     SetKeyboardState(table);
     EXPECT_FALSE(isNumLockOn());

@@ -59,7 +59,9 @@ protected:
 const std::vector<RegistryValue>& awkwardValues()
 {
     static const std::vector<RegistryValue> values = {
-        {REG_SZ, bytes("Talvoren\xCA\xE4\xC8\xEB\xB7\xA8" "2002\0", 17)},
+        {REG_SZ, bytes("Talvoren\xCA\xE4\xC8\xEB\xB7\xA8"
+                       "2002\0",
+                       17)},
         {REG_SZ, bytes("no terminator", 13)},
         {REG_EXPAND_SZ, bytes("%SystemRoot%\\x\0", 15)},
         {REG_BINARY, bytes("\0\x01\xFF\r\n\"[]%", 9)},
@@ -72,8 +74,10 @@ const std::vector<RegistryValue>& awkwardValues()
 
 TEST_F(RegistryTest, HiveFilesLiveInTheSystemAndUserFolders)
 {
-    EXPECT_EQ(hiveFilePath(HKEY_LOCAL_MACHINE), folders.systemFolder() + QStringLiteral("HKEY_LOCAL_MACHINE.hive"));
-    EXPECT_EQ(hiveFilePath(HKEY_CURRENT_USER), folders.userFolder() + QStringLiteral("HKEY_CURRENT_USER.hive"));
+    EXPECT_EQ(hiveFilePath(HKEY_LOCAL_MACHINE),
+              folders.systemFolder() + QStringLiteral("HKEY_LOCAL_MACHINE.hive"));
+    EXPECT_EQ(hiveFilePath(HKEY_CURRENT_USER),
+              folders.userFolder() + QStringLiteral("HKEY_CURRENT_USER.hive"));
 }
 
 TEST_F(RegistryTest, HiveTextRoundTripsEveryValueByteForByte)
@@ -81,8 +85,8 @@ TEST_F(RegistryTest, HiveTextRoundTripsEveryValueByteForByte)
     RegistryHive hive;
     const auto& values = awkwardValues();
     for (size_t i = 0; i < values.size(); ++i)
-        hive.setValue("Software\\Odd \"[Key]\" 100%", QByteArray("value ") + QByteArray::number(qulonglong(i)),
-                      values[i]);
+        hive.setValue("Software\\Odd \"[Key]\" 100%",
+                      QByteArray("value ") + QByteArray::number(qulonglong(i)), values[i]);
     hive.setValue("", "", RegistryValue{REG_SZ, bytes("root default\0", 13)});
     hive.createKey("Empty\\Key\\\xB9\xFA"); // an empty key with a GBK name survives too
 
@@ -108,7 +112,8 @@ TEST_F(RegistryTest, ValuesWrittenThroughTheCallsSurviveAReload)
 
     resetRegistry(); // forget everything in memory: what follows comes from the file
     HKEY reopened = 0;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle", 0, KEY_READ, &reopened), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle", 0, KEY_READ, &reopened),
+              ERROR_SUCCESS);
     for (size_t i = 0; i < values.size(); ++i) {
         const QByteArray name = "v" + QByteArray::number(qulonglong(i));
         DWORD type = REG_NONE;
@@ -180,7 +185,8 @@ TEST_F(RegistryTest, QueryAnswersSizeAndTypeFirstAndRefusesASmallBuffer)
 TEST_F(RegistryTest, HandlesAreSmallAndCloseOnce)
 {
     HKEY missing = 12345;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "No\\Such\\Key", 0, KEY_QUERY_VALUE, &missing), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "No\\Such\\Key", 0, KEY_QUERY_VALUE, &missing),
+              ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(missing, 0u);
     EXPECT_EQ(RegCloseKey(0), ERROR_INVALID_HANDLE); // harmless
 
@@ -223,7 +229,8 @@ TEST_F(RegistryTest, EveryWriteReplacesTheHiveFileWhole)
     EXPECT_TRUE(oldContent.contains("First"));
     EXPECT_FALSE(oldContent.contains("Second"));
     EXPECT_TRUE(readFile(path).contains("[Software\\Second]"));
-    EXPECT_EQ(QDir(folders.userFolder()).entryList(QDir::Files), QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
+    EXPECT_EQ(QDir(folders.userFolder()).entryList(QDir::Files),
+              QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
 }
 
 TEST_F(RegistryTest, AMissingUserFolderIsCreatedOnTheFirstWrite)
@@ -270,12 +277,14 @@ TEST_P(DamagedHiveTest, IsReportedSetAsideAndReplacedByAnEmptyHive)
     resetRegistry();
 
     HKEY reopened = 0;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Kept", 0, KEY_READ, &reopened), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Kept", 0, KEY_READ, &reopened),
+              ERROR_FILE_NOT_FOUND);
     ASSERT_EQ(problems.messages.size(), 1);
     EXPECT_TRUE(problems.messages.front().contains(path));
 
     const QStringList aside =
-        QDir(folders.systemFolder()).entryList({QStringLiteral("HKEY_LOCAL_MACHINE.hive.damaged-*")}, QDir::Files);
+        QDir(folders.systemFolder())
+            .entryList({QStringLiteral("HKEY_LOCAL_MACHINE.hive.damaged-*")}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(problems.messages.front().contains(aside.front()));
     EXPECT_EQ(readFile(folders.systemFolder() + aside.front()), damaged); // nothing of it is lost
@@ -292,11 +301,16 @@ TEST_P(DamagedHiveTest, IsReportedSetAsideAndReplacedByAnEmptyHive)
 INSTANTIATE_TEST_SUITE_P(
     Damages, DamagedHiveTest,
     ::testing::Values(
-        Damage{"TruncatedMidLine", [](const QByteArray& text) { return text.left(text.indexOf("70726563") + 3); }},
-        Damage{"TruncatedAtALineEnd", [](const QByteArray& text) { return text.left(text.lastIndexOf("end")); }},
-        Damage{"OddHexDigits", [](const QByteArray& text) { return QByteArray(text).replace("70726563", "7072656"); }},
-        Damage{"NotHex", [](const QByteArray& text) { return QByteArray(text).replace("70726563", "7072zz63"); }},
-        Damage{"UnknownType", [](const QByteArray& text) { return QByteArray(text).replace("REG_SZ", "REG_WHAT"); }},
+        Damage{"TruncatedMidLine",
+               [](const QByteArray& text) { return text.left(text.indexOf("70726563") + 3); }},
+        Damage{"TruncatedAtALineEnd",
+               [](const QByteArray& text) { return text.left(text.lastIndexOf("end")); }},
+        Damage{"OddHexDigits",
+               [](const QByteArray& text) { return QByteArray(text).replace("70726563", "7072656"); }},
+        Damage{"NotHex",
+               [](const QByteArray& text) { return QByteArray(text).replace("70726563", "7072zz63"); }},
+        Damage{"UnknownType",
+               [](const QByteArray& text) { return QByteArray(text).replace("REG_SZ", "REG_WHAT"); }},
         Damage{"NoHeader", [](const QByteArray& text) { return text.mid(text.indexOf('\n') + 1); }},
         Damage{"ValueBeforeAnyKey",
                [](const QByteArray& text) {
