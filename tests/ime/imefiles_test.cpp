@@ -130,6 +130,22 @@ TEST(CodeFileTest, EveryCutOrFlippedByteIsReadSafely)
     }
 }
 
+TEST(UserWordFileTest, EveryCutIsReadSafely)
+{
+    const QByteArray whole = imetest::userWordFileBytes(imetest::sampleUserWords());
+    for (qsizetype length = 0; length <= whole.size(); ++length) {
+        const QByteArray cut(whole.constData(), length);
+        CodeTableBuilder builder;
+        const auto problem = readUserWordFile(cut, builder);
+        if (problem) {
+            EXPECT_LT(problem->offset, length);
+        }
+        const CodeTable table = builder.build();
+        for (const CodeEntry& entry : table.entries())
+            EXPECT_LE(qsizetype(entry.textOffset + entry.textLength), length);
+    }
+}
+
 TEST(CodeFileTest, WordGroupWithoutWordsAndLoneEndMarkAddNothing)
 {
     const QByteArray zhong = imetest::encodeGbk(QStringLiteral("中"));

@@ -6,6 +6,7 @@
 #include "tests/ime/imewidgettest.h"
 #include "tests/ime/support/samplecodes.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -181,6 +182,26 @@ TEST_F(ImeWidgetTest, NotificationComesOnceBeforeEveryCommit)
     typeScript(&edit, "4040");
     EXPECT_EQ(order, (QStringList{QStringLiteral("12|"), QStringLiteral("丁"), QStringLiteral("4040|丁"),
                                   QStringLiteral("木")}));
+}
+
+TEST_F(ImeWidgetTest, MovingFocusDropsTheComposition)
+{
+    QWidget window;
+    auto* first = new QLineEdit(&window);
+    auto* second = new QLineEdit(&window);
+    second->move(0, 40);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    first->setFocus();
+    switchToIme();
+    typeScript(first, "500");
+    ASSERT_EQ(inputMethod->composition(), QByteArray("500"));
+    second->setFocus();
+    EXPECT_TRUE(inputMethod->composition().isEmpty());
+    EXPECT_FALSE(inputMethod->popup()->isVisible());
+    typeScript(second, "4040");
+    EXPECT_TRUE(first->text().isEmpty());
+    EXPECT_EQ(second->text(), QStringLiteral("木"));
 }
 
 TEST_F(ImeWidgetTest, PopupShowsTheCompositionAndCandidatesWithTheirCodes)
