@@ -366,17 +366,6 @@ void DrillWindow::TxtTime_LostFocus()
 
 bool DrillWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_txtTime) {
-        if (event->type() == QEvent::FocusIn) {
-            TxtTime_GotFocus();
-        } else if (event->type() == QEvent::FocusOut) {
-            // Leaving the box, not the window losing activation.
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                TxtTime_LostFocus();
-        }
-        return QDialog::eventFilter(watched, event);
-    }
     const QVariant index = watched->property("drillIndex");
     if (index.isValid() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -145,7 +145,10 @@ void DrillWindow::buildSettingsPanel(QWidget* body)
     m_label4->adjustSize();
     m_label4->move(150, row + (30 - m_label4->height()) / 2);
 
-    m_txtTime = new QLineEdit(kTimeDefault.toString(), m_picture3);
+    auto* txtTime = new TimeEdit(kTimeDefault.toString(), m_picture3);
+    connect(txtTime, &TimeEdit::entered, this, &DrillWindow::TxtTime_GotFocus);
+    connect(txtTime, &TimeEdit::left, this, &DrillWindow::TxtTime_LostFocus);
+    m_txtTime = txtTime;
     m_txtTime->setObjectName(QStringLiteral("TxtTime"));
     m_txtTime->setFont(shell::songTi(14));
     m_txtTime->setToolTip(kTimeToolTip.toString());
@@ -153,7 +156,6 @@ void DrillWindow::buildSettingsPanel(QWidget* body)
     m_txtTime->setAlignment(Qt::AlignRight);
     m_txtTime->setGeometry(m_label4->geometry().right() + 8, row, 44, 30);
     restrictToTimeKeys(m_txtTime);
-    m_txtTime->installEventFilter(this);
 
     m_upDown1 = new UpDownControl(m_txtTime, kMinMinutes, kMaxMinutes, m_picture3);
     m_upDown1->setObjectName(QStringLiteral("UpDown1"));

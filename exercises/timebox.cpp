@@ -3,6 +3,7 @@
 #include "shell/vbformat.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -44,6 +45,19 @@ protected:
 };
 
 } // namespace
+
+void TimeEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    emit entered();
+}
+
+void TimeEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit left();
+}
 
 std::optional<int> minutesFromText(const QString& text)
 {

@@ -1,10 +1,10 @@
 // The drills' time box: the minutes the user enters, the keys it takes, and its spin control.
 #pragma once
 
+#include <QLineEdit>
 #include <QWidget>
 #include <optional>
 
-class QLineEdit;
 class QToolButton;
 
 namespace exercises {
@@ -17,6 +17,23 @@ inline constexpr int kDefaultMinutes = 10;
 // does not fit into 16 bits.
 std::optional<int> minutesFromText(const QString& text);
 bool isValidMinutes(std::optional<int> minutes);
+
+// The time box: tells when the user enters and leaves it (not when the window merely loses
+// activation).
+class TimeEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void entered();
+    void left();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
 
 // Lets only the digits, "." and Backspace reach the box as typed characters (keys that type
 // nothing, such as the arrows and Tab, pass), and keeps the input method away from it.

@@ -1,0 +1,199 @@
+#include "tests/exercises/drillfixture.h"
+
+#include "exercises/registerexercises.h"
+#include "platform/keyboard.h"
+#include "platform/registry.h"
+#include "shell/exerciseregistry.h"
+#include "shell/module1.h"
+#include "shell/programexit.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QTest>
+
+namespace drilltest {
+namespace {
+
+int oneCharacter(int)
+{
+    return 1;
+}
+int twoCharacters(int)
+{
+    return 2;
+}
+int threeCharacters(int)
+{
+    return 3;
+}
+int fourCharacters(int)
+{
+    return 4;
+}
+// Words of five and seven characters by turns.
+int fiveOrSeven(int row)
+{
+    return row % 2 ? 7 : 5;
+}
+
+} // namespace
+
+const QList<Member>& members()
+{
+    static const QList<Member> list = {
+        {"frmwubushou", "单字训练", "jiandan", 32, oneCharacter, true, "complete", "Text2", true},
+        {"Frmcijm", "词一键简码", "Ci1jm", 16, twoCharacters, false, "sound", "TxtHelp", true},
+        {"Frmcizu2", "两字词组训练", "Ci2", 16, twoCharacters, false, "sound", "TxtHelp", true},
+        {"Frmcizu3", "三字词组训练", "Ci3", 12, threeCharacters, false, "sound", "TxtHelp", true},
+        {"Frmcizu4", "四字词组训练", "Ci4", 8, fourCharacters, false, "sound", "TxtHelp", false},
+        {"Frmcizu5", "多字词组训练", "Cid", 4, fiveOrSeven, false, "sound", "TxtHelp", false},
+    };
+    return list;
+}
+
+QList<Member> lessons()
+{
+    QList<Member> list = members();
+    Member zi1 = list[0];
+    zi1.title = "字一键简码";
+    zi1.table = "Zi1jm";
+    Member zi2 = list[0];
+    zi2.title = "字两键简码";
+    zi2.table = "Zi2jm";
+    Member ci2 = list[1];
+    ci2.title = "词两键简码";
+    ci2.table = "Ci2jm";
+    list << zi1 << zi2 << ci2;
+    return list;
+}
+
+std::string memberName(const Member& member)
+{
+    return std::string(member.window) + "_" + member.table;
+}
+
+void PrintTo(const Member& member, std::ostream* os)
+{
+    *os << memberName(member);
+}
+
+void DrillTest::SetUp()
+{
+    shell::clearExercises();
+    exercises::registerDrillWindows();
+    shell::setProgramEnder([this](int code) { m_endedWith.append(code); });
+    // The input method registered, so the layout switches can be seen.
+    platform::HKEY key = 0;
+    platform::RegCreateKeyA(platform::HKEY_LOCAL_MACHINE,
+                            "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", &key);
+    platform::RegCloseKey(key);
+    Module1::gImeLayout = platform::LoadKeyboardLayoutA("E0200804", 0);
+    Module1::gEnglishLayout = platform::LoadKeyboardLayoutA(platform::kUsEnglishLayoutId, 0);
+}
+
+void DrillTest::TearDown()
+{
+    m_window.reset();
+    Module1::gDatabase.reset();
+    Module1::gImeLayout = 0;
+    Module1::gEnglishLayout = 0;
+    platform::KeyboardLayouts::instance().reset();
+    shell::setProgramEnder({});
+    shell::clearExercises();
+}
+
+void DrillTest::useLesson(const QString& table, const QList<LessonRow>& rows)
+{
+    const QString path = folders.programFolder() + QStringLiteral("talvorendb.dat");
+    createLessonDatabase(path, {{table, rows}});
+    Module1::gDatabase = platform::dao::Database::open(path);
+}
+
+void DrillTest::useLesson(const Member& member, int rowCount)
+{
+    useLesson(QString::fromUtf8(member.table), makeRows(rowCount, member.wordLength));
+}
+
+exercises::DrillWindow* DrillTest::openWindow(const Member& member)
+{
+    Module1::gExerciseTitle = QString::fromUtf8(member.title);
+    const shell::ExerciseFactory factory = shell::exerciseFactory(QString::fromUtf8(member.window));
+    if (!factory)
+        return nullptr;
+    m_window.reset(static_cast<exercises::DrillWindow*>(factory(nullptr)));
+    if (!m_window->loadFailed()) {
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        (void)QTest::qWaitForWindowActive(m_window.get());
+    }
+    return m_window.get();
+}
+
+void DrillTest::drawRows(const QList<int>& rows, int recordCount)
+{
+    QList<float> values;
+    for (int row : rows)
+        values.append(static_cast<float>((row + 0.5) / (recordCount - 1)));
+    seams.random.setValues(values);
+}
+
+void DrillTest::drawFirstRows(const Member& member, int recordCount)
+{
+    QList<int> rows;
+    for (int k = 0; k < member.pageSize; ++k)
+        rows.append(k);
+    drawRows(rows, recordCount);
+}
+
+void DrillTest::start()
+{
+    button("CmdStart")->click();
+}
+
+QLineEdit* DrillTest::box(int k) const
+{
+    return child<QLineEdit>(QStringLiteral("Text1_%1").arg(k));
+}
+
+QLabel* DrillTest::item(int k) const
+{
+    return child<QLabel>(QStringLiteral("Label3_%1").arg(k));
+}
+
+QString DrillTest::panel(int n) const
+{
+    return child<QLabel>(QStringLiteral("Panel%1").arg(n))->text();
+}
+
+QPushButton* DrillTest::button(const char* name) const
+{
+    return child<QPushButton>(QString::fromLatin1(name));
+}
+
+void DrillTest::type(int k, const QString& text)
+{
+    // Key by key, as characters arrive when typed one at a time.
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box(k), Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void DrillTest::commit(int k, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(box(k), &event);
+}
+
+QString DrillTest::wrongAnswer(int k) const
+{
+    QString answer = item(k)->text();
+    answer[answer.size() - 1] = QChar(0x9FA0);
+    return answer;
+}
+
+int DrillTest::countedFor(const Member& member, int k) const
+{
+    return member.countsOneCharacter ? 1 : static_cast<int>(item(k)->text().size());
+}
+
+} // namespace drilltest

@@ -1,0 +1,73 @@
+// A drill window on a small lesson database, with every seam scripted.
+#pragma once
+
+#include "exercises/drillwindow.h"
+#include "tests/exercises/lessondatabase.h"
+#include "tests/support/installedseams.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
+
+namespace drilltest {
+
+// One drill window as the lessons table and the members table describe it.
+struct Member
+{
+    const char* window;
+    const char* title; // UTF-8
+    const char* table;
+    int pageSize;
+    int (*wordLength)(int row); // length of the test word in each row
+    bool countsOneCharacter;    // counts 1 per judged item instead of the word's length
+    const char* sound;
+    const char* overlay;
+    bool testsMinutesAtStart;
+};
+
+// The six windows, each with one of its lessons.
+const QList<Member>& members();
+// Every lesson of the six windows.
+QList<Member> lessons();
+std::string memberName(const Member& member);
+void PrintTo(const Member& member, std::ostream* os);
+
+class DrillTest : public testsupport::SandboxedTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The lesson file with one table, opened as the shared database.
+    void useLesson(const QString& table, const QList<LessonRow>& rows);
+    void useLesson(const Member& member, int rowCount);
+    // Opens the window by name, as the main window does, shown and active.
+    exercises::DrillWindow* openWindow(const Member& member);
+    // The next page draws these row positions (in a table of recordCount rows), in order.
+    void drawRows(const QList<int>& rows, int recordCount);
+    void drawFirstRows(const Member& member, int recordCount);
+    void start();
+
+    QLineEdit* box(int k) const;
+    QLabel* item(int k) const;
+    QString panel(int n) const;
+    QPushButton* button(const char* name) const;
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        return m_window->findChild<T*>(name);
+    }
+    // Types text into box k as key clicks.
+    void type(int k, const QString& text);
+    // Delivers text to box k at once, as the input method commits a word.
+    void commit(int k, const QString& text);
+    // An answer of the right length for box k that differs from its item.
+    QString wrongAnswer(int k) const;
+    int countedFor(const Member& member, int k) const;
+
+    std::unique_ptr<exercises::DrillWindow> m_window;
+    QList<int> m_endedWith; // exit codes the program was ended with
+};
+
+} // namespace drilltest
