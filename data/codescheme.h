@@ -1,0 +1,69 @@
+// The digit codes of characters and words, formed from the characters' four-corner codes.
+#pragma once
+
+#include "data/sources.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace datagen {
+
+struct CodedEntry
+{
+    QString text;
+    QString code;      // full code: 5 or 6 digits for a character, 6 for a word
+    QString shortCode; // 1 or 2 digits, or empty
+    qint64 frequency = 0;
+};
+
+// How many entries get which codes.
+struct CodeSchemeSizes
+{
+    int oneDigitCharacters = 10;  // one per digit
+    int twoDigitCharacters = 100; // one per two-digit code
+    int oneDigitWords = 20;       // two per digit
+    int twoDigitWords = 100;      // one per two-digit code
+    int codeFileWords = 60000;
+    int maxWordLength = 25; // characters; 50 GBK bytes
+};
+
+class CodeScheme
+{
+public:
+    CodeScheme(const QList<FourCornerCode>& corners, const Essay& essay, const CodeSchemeSizes& sizes = {});
+
+    // Every coded character: those of the simplified set first, each part most frequent first
+    // (ties by code point).
+    const QList<CodedEntry>& characters() const { return m_characters; }
+    // The words of the code file, most frequent first (ties by text); only words of characters
+    // of the simplified set.
+    const QList<CodedEntry>& words() const { return m_words; }
+    // Words that can be coded but did not make it into the code file, most frequent first.
+    const QList<CodedEntry>& remainingWords() const { return m_remainingWords; }
+
+    // Empty for a character without a code.
+    QString characterCode(const QString& character) const { return m_characterCodes.value(character); }
+    // The word's code: 2 characters: the first three digits of each character's code;
+    // 3 characters: the first two of each; 4 or more: the first two of the first and second,
+    // the first of the third and of the last. Empty when a character has no code.
+    QString wordCode(QStringView word) const;
+
+    // Short codes of `digits` digits for a list of full codes in rank order: each takes the
+    // leading digits of its full code when that short code has room for one more (`perCode`),
+    // else the next short code with room, counting upwards and round from the largest to 0.
+    static QStringList assignShortCodes(const QStringList& fullCodes, int digits, int perCode);
+
+private:
+    void codeCharacters(const QList<FourCornerCode>& corners, const Essay& essay,
+                        const CodeSchemeSizes& sizes);
+    void codeWords(const Essay& essay, const CodeSchemeSizes& sizes);
+
+    QList<CodedEntry> m_characters;
+    QList<CodedEntry> m_words;
+    QList<CodedEntry> m_remainingWords;
+    QHash<QString, QString> m_characterCodes;
+};
+
+} // namespace datagen

@@ -1,0 +1,83 @@
+// The generator itself: the same inputs give the same data, and a missing input stops it cleanly.
+#include "tests/data/sqliteclient.h"
+#include "tests/data/stageddata.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace datatests;
+
+namespace {
+
+struct GeneratorRun
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+GeneratorRun runGenerator(const QString& programFolder, const QStringList& extra = {})
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::SeparateChannels);
+    tool.start(QStringLiteral(TALVOREN_DATAGEN_PATH),
+               QStringList{QStringLiteral("--program-dir"), programFolder, QStringLiteral("--unihan-dir"),
+                           QStringLiteral(TALVOREN_UNIHAN_DIR), QStringLiteral("--essay"),
+                           QStringLiteral(TALVOREN_ESSAY_FILE)} +
+                   extra);
+    GeneratorRun run;
+    if (tool.waitForStarted() && tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit)
+        run.exitCode = tool.exitCode();
+    run.errors = QString::fromLocal8Bit(tool.readAllStandardError());
+    return run;
+}
+
+// Every file below `folder` except the database, by path relative to it.
+QMap<QString, QByteArray> plainFiles(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    const QDir root(folder);
+    for (const QString& name :
+         {QStringLiteral("usercibiao.TXT"), QStringLiteral("system/orvesk.mb"),
+          QStringLiteral("system/orveske.mb"), QStringLiteral("system/ZDY.TXT"),
+          QStringLiteral("system/ZDYgbk.TXT"), QStringLiteral("system/HKEY_LOCAL_MACHINE.hive")})
+        files.insert(name, readWholeFile(root.filePath(name)));
+    return files;
+}
+
+TEST(Generator, TwoRunsGiveTheSameData)
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    for (const QTemporaryDir* dir : {&first, &second}) {
+        const GeneratorRun run = runGenerator(dir->path());
+        ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    }
+    const QString firstDump = dump(first.filePath(QStringLiteral("talvorendb.dat")));
+    EXPECT_FALSE(firstDump.isEmpty());
+    EXPECT_EQ(firstDump, dump(second.filePath(QStringLiteral("talvorendb.dat"))));
+    const auto firstFiles = plainFiles(first.path());
+    for (auto it = firstFiles.cbegin(); it != firstFiles.cend(); ++it)
+        EXPECT_FALSE(it.value().isEmpty()) << it.key().toStdString();
+    EXPECT_EQ(firstFiles, plainFiles(second.path()));
+
+    // The build staged what the generator makes now.
+    EXPECT_EQ(firstDump, dump(stagedDatabase()));
+    EXPECT_EQ(firstFiles, plainFiles(QFileInfo(stagedDatabase()).path()));
+}
+
+TEST(Generator, MissingInputIsReportedAndNothingIsWritten)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath(QStringLiteral("no-such-essay.txt"));
+    const GeneratorRun run = runGenerator(dir.path(), {QStringLiteral("--essay"), missing});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains(missing)) << run.errors.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("talvorendb.dat"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("system/orvesk.mb"))));
+}
+
+} // namespace
