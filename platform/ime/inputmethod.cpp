@@ -220,7 +220,7 @@ bool InputMethod::eventFilter(QObject* watched, QEvent* event)
         // Keys the input method will take must not fire a shortcut first.
         using Kind = ComposerKey::Kind;
         const Kind kind = classify(keyEvent).kind;
-        const bool wanted = isLayoutSwitchKey(keyEvent) ||
+        const bool wanted = (isLayoutSwitchKey(keyEvent) && otherLayout() != 0) ||
                             (m_on && takesImeText(widget) &&
                              (kind == Kind::Digit || (m_composer.isComposing() && kind != Kind::Other &&
                                                       kind != Kind::Modifier)));
@@ -251,10 +251,15 @@ bool InputMethod::handleKey(QWidget* widget, QKeyEvent* event)
     return outcome.result != KeyResult::Passed;
 }
 
-bool InputMethod::requestLayoutChange(QWidget* widget)
+HKL InputMethod::otherLayout() const
 {
     const QByteArray wanted = m_imeLayoutActive ? QByteArray(kUsEnglishLayoutId) : findImeLayoutId();
-    const HKL layout = wanted.isEmpty() ? 0 : LoadKeyboardLayoutA(wanted.constData(), 0);
+    return wanted.isEmpty() ? 0 : LoadKeyboardLayoutA(wanted.constData(), 0);
+}
+
+bool InputMethod::requestLayoutChange(QWidget* widget)
+{
+    const HKL layout = otherLayout();
     if (layout == 0)
         return false;
     for (QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {

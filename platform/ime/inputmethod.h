@@ -5,6 +5,7 @@
 #include "platform/ime/candidatepopup.h"
 #include "platform/ime/codetable.h"
 #include "platform/ime/composer.h"
+#include "platform/keyboard.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -57,6 +58,8 @@ private:
     void onLayoutChanged(const QByteArray& layoutId);
     bool ensureFilesLoaded();
     bool handleKey(QWidget* widget, QKeyEvent* event);
+    // The layout Ctrl+Space asks for (US English or the input method's), 0 when there is none.
+    HKL otherLayout() const;
     bool requestLayoutChange(QWidget* widget);
     void deliver(QWidget* widget, const Commit& commit);
     void dropComposition();

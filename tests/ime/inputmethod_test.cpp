@@ -238,6 +238,16 @@ TEST_F(ImeWidgetTest, CtrlSpaceSwitchesBothWays)
     EXPECT_TRUE(edit.text().isEmpty());
 }
 
+TEST_F(ImeWidgetTest, CtrlSpaceWithoutTheInputMethodChangesNothing)
+{
+    imetest::registerLayout(imetest::kTestLayoutId, QStringLiteral("Some other input method"));
+    RecordingTarget target;
+    target.show();
+    QTest::keyClick(&target, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(activeLayoutId(), QByteArray(kUsEnglishLayoutId));
+    EXPECT_TRUE(target.messages.isEmpty());
+}
+
 TEST_F(ImeWidgetTest, FocusedWindowMayRefuseTheLayoutChange)
 {
     RecordingTarget target;
