@@ -115,7 +115,8 @@ void DrillWindow::buildDrillArea(QWidget* body)
 
     m_overlay = new QLineEdit(m_picture1);
     m_overlay->setObjectName(m_description.overlayName);
-    m_overlay->setFont(boxFont);
+    // Codes run to six digits; the single-character boxes are narrow.
+    m_overlay->setFont(characters ? shell::songTi(12) : boxFont);
     m_overlay->setAlignment(Qt::AlignCenter);
     m_overlay->setReadOnly(true);
     m_overlay->setFocusPolicy(Qt::NoFocus);
