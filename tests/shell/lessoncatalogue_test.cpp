@@ -1,0 +1,43 @@
+// The lesson catalogue: order, lookup by title, and the resources each lesson names.
+#include "platform/resources.h"
+#include "shell/lessoncatalogue.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LessonCatalogue, ElevenLessonsInIndexOrderWithDistinctTitles)
+{
+    const QList<shell::Lesson>& lessons = shell::lessonCatalogue();
+    ASSERT_EQ(lessons.size(), 11);
+    QSet<QString> titles;
+    for (int i = 0; i < lessons.size(); ++i) {
+        EXPECT_EQ(lessons[i].index, i);
+        titles.insert(lessons[i].title);
+    }
+    EXPECT_EQ(titles.size(), 11);
+}
+
+TEST(LessonCatalogue, FindsEachLessonByItsTitleOnly)
+{
+    for (const shell::Lesson& lesson : shell::lessonCatalogue())
+        EXPECT_EQ(shell::lessonByTitle(lesson.title), &lesson);
+    // The colour lesson's label differs from its title; only the title names it.
+    const shell::Lesson& colour = shell::lessonCatalogue()[10];
+    ASSERT_NE(colour.label, colour.title);
+    EXPECT_EQ(shell::lessonByTitle(colour.label), nullptr);
+    EXPECT_EQ(shell::lessonByTitle(QString()), nullptr);
+}
+
+TEST(LessonCatalogue, EveryIconAndHelpTextIsAResource)
+{
+    for (const shell::Lesson& lesson : shell::lessonCatalogue()) {
+        EXPECT_FALSE(platform::resources::icon(lesson.icon).isNull()) << lesson.icon;
+        if (lesson.helpStringId != 0) {
+            EXPECT_FALSE(platform::resources::string(lesson.helpStringId).isEmpty()) << lesson.helpStringId;
+        }
+    }
+}
+
+} // namespace
