@@ -103,8 +103,16 @@ QCursor iconCursor(int id)
     const QIcon icon = platform::resources::icon(id);
     if (icon.isNull())
         return QCursor(Qt::PointingHandCursor);
-    // An icon used as a pointer has its hot spot in the middle.
-    return QCursor(icon.pixmap(32, 32), 16, 16);
+    const QPixmap picture = icon.pixmap(32, 32);
+    // The pointer pictures point upwards: the hot spot is the tip, the topmost solid pixel.
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 128)
+                return QCursor(picture, x, y);
+        }
+    }
+    return QCursor(picture);
 }
 
 QPixmap logoPicture(const QSize& size)
