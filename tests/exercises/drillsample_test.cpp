@@ -1,0 +1,52 @@
+// Every drill lesson on the sample code database that the build stages.
+#include "tests/exercises/drillfixture.h"
+
+#include "shell/frmresult.h"
+#include "shell/module1.h"
+
+#include <algorithm>
+
+namespace drilltest {
+namespace {
+
+class SampleLesson : public DrillTest, public ::testing::WithParamInterface<Member>
+{
+};
+
+TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
+{
+    const Member& m = GetParam();
+    QString error;
+    const QString path = folders.copySampleDatabase(&error);
+    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    Module1::gDatabase = platform::dao::Database::open(path);
+    ASSERT_NE(openWindow(m), nullptr);
+    ASSERT_FALSE(m_window->loadFailed());
+
+    QList<float> values;
+    for (int k = 0; k < m.pageSize; ++k)
+        values.append(static_cast<float>((k + 0.5) / m.pageSize));
+    seams.random.setValues(values);
+    start();
+    ASSERT_TRUE(seams.ui.messageBoxes().isEmpty()) << seams.ui.messageTexts().join(u'|').toStdString();
+    for (int k = 0; k < m.pageSize; ++k) {
+        const QString code = m_window->itemCode(k);
+        EXPECT_FALSE(item(k)->text().isEmpty()) << k;
+        EXPECT_FALSE(code.isEmpty()) << k;
+        EXPECT_TRUE(std::all_of(code.begin(), code.end(), [](QChar c) { return c.isDigit(); })) << k;
+    }
+    type(0, item(0)->text());
+    EXPECT_EQ(m_window->correctCount(), m_window->typedCount());
+    for (int step = 0; step < 30; ++step)
+        m_window->Timer1_Timer();
+    button("Command1")->click();
+    ASSERT_EQ(seams.ui.modalWindows().size(), 1);
+    EXPECT_TRUE(FrmResult::instance().Label4()->text().startsWith(QStringLiteral("用时0.5分")));
+    EXPECT_EQ(Module1::gAccuracy, 1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lessons, SampleLesson, ::testing::ValuesIn(lessons()),
+                         [](const auto& info) { return memberName(info.param); });
+
+} // namespace
+} // namespace drilltest
