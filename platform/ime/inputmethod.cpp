@@ -8,6 +8,7 @@
 #include "platform/keyboard.h"
 #include "platform/paths.h"
 #include "platform/problems.h"
+#include "platform/windowproc.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -211,6 +212,10 @@ bool InputMethod::ensureFilesLoaded()
 bool InputMethod::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    // A character that a subclassed box's window procedure made was typed already: on Windows a
+    // character message never passes through the input method.
+    if (isDeliveredByWindowProcedure(event))
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)

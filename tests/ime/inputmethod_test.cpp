@@ -3,6 +3,7 @@
 #include "platform/ime/candidatepopup.h"
 #include "platform/ime/imelayout.h"
 #include "platform/keyboard.h"
+#include "platform/windowproc.h"
 #include "tests/ime/imewidgettest.h"
 #include "tests/ime/support/samplecodes.h"
 
@@ -111,6 +112,26 @@ TEST_F(ImeWidgetTest, KeypadDigitsComposeOnlyWithNumLockOn)
     QTest::keyClick(&edit, Qt::Key_4, Qt::KeypadModifier);
     EXPECT_TRUE(inputMethod->composition().isEmpty());
     EXPECT_EQ(edit.text(), QStringLiteral("木4"));
+}
+
+// A box whose window procedure turns the keypad's navigation keys into digits, as the exercises'
+// answer boxes do: the digit it makes is typed text, which the input method must not compose.
+LRESULT keypadHomeToSeven(HWND widget, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_KEYDOWN && wParam == VK_HOME && lParam == 0x00470001)
+        return CallWindowProcA(defaultWindowProcedure(), widget, WM_CHAR, '7', lParam);
+    return CallWindowProcA(defaultWindowProcedure(), widget, msg, wParam, lParam);
+}
+
+TEST_F(ImeWidgetTest, DigitsMadeByAWindowProcedureBypassTheComposition)
+{
+    QLineEdit edit;
+    edit.show();
+    SetWindowLongA(&edit, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&keypadHomeToSeven));
+    switchToIme();
+    QTest::keyClick(&edit, Qt::Key_Home, Qt::KeypadModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral("7"));
+    EXPECT_TRUE(inputMethod->composition().isEmpty());
 }
 
 TEST_F(ImeWidgetTest, OtherKeyDropsTheCompositionAndReachesTheWidget)
