@@ -30,15 +30,4 @@ TEST(AboutBox, OkClosesIt)
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }
 
-TEST(AboutBox, TextsFitTheBox)
-{
-    frmAbout about;
-    about.show();
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        EXPECT_TRUE(about.rect().contains(label->geometry())) << label->objectName().toStdString();
-        EXPECT_GE(label->height(), label->heightForWidth(label->width()))
-            << label->objectName().toStdString();
-    }
-}
-
 } // namespace
