@@ -1,6 +1,9 @@
 #include "exercises/drilldescriptions.h"
 
 #include "exercises/drilltexts.h"
+#include "shell/lessoncatalogue.h"
+
+#include <functional>
 
 namespace exercises {
 namespace {
@@ -36,6 +39,21 @@ QString cijmHelp(QStringView title)
     return kHelpIndent + help;
 }
 
+// The lessons a window serves, from the main window's catalogue; a lesson whose help is no string
+// resource gets the window's own wording.
+QList<DrillLesson> lessonsOf(const QString& windowName,
+                             const std::function<QString(const shell::Lesson&)>& ownHelp = {})
+{
+    QList<DrillLesson> lessons;
+    for (const shell::Lesson& lesson : shell::lessonCatalogue()) {
+        if (lesson.window != windowName)
+            continue;
+        const QString help = lesson.helpStringId == 0 ? ownHelp(lesson) : QString();
+        lessons.append({lesson.title, lesson.table, lesson.helpStringId, help, lesson.icon});
+    }
+    return lessons;
+}
+
 DrillDescription wordDrill(const QString& windowName, int pageSize, int columns, int length)
 {
     DrillDescription d;
@@ -68,33 +86,29 @@ QList<DrillDescription> makeDescriptions()
     wubushou.soundAtEnd = kSoundComplete.toString();
     wubushou.endsProgramOnLoadError = true;
     wubushou.overlayName = QStringLiteral("Text2");
-    wubushou.lessons = {
-        {kTitleSingle.toString(), QStringLiteral("jiandan"), 3, {}, 112},
-        {kTitleZi1jm.toString(), QStringLiteral("Zi1jm"), 11, {}, 109},
-        {kTitleZi2jm.toString(), QStringLiteral("Zi2jm"), 12, {}, 113},
-    };
+    wubushou.lessons = lessonsOf(wubushou.windowName);
 
     DrillDescription cijm = wordDrill(QStringLiteral("Frmcijm"), 16, 4, 2);
-    cijm.lessons = {
-        {kTitleCi1jm.toString(), QStringLiteral("Ci1jm"), 0, cijmHelp(kTitleCi1jm), 111},
-        {kTitleCi2jm.toString(), QStringLiteral("ci2jm"), 0, cijmHelp(kTitleCi2jm), 110},
-    };
+    cijm.lessons =
+        lessonsOf(cijm.windowName, [](const shell::Lesson& lesson) { return cijmHelp(lesson.title); });
 
     DrillDescription cizu2 = wordDrill(QStringLiteral("Frmcizu2"), 16, 4, 2);
-    cizu2.lessons = {{kTitleCizu2.toString(), QStringLiteral("Ci2"), 0, cizuHelp(kCizu2Kind), 115}};
+    cizu2.lessons = lessonsOf(cizu2.windowName, [](const shell::Lesson&) { return cizuHelp(kCizu2Kind); });
 
     DrillDescription cizu3 = wordDrill(QStringLiteral("Frmcizu3"), 12, 3, 3);
-    cizu3.lessons = {{kTitleCizu3.toString(), QStringLiteral("Ci3"), 0, shortCizuHelp(kCizu3Kind), 116}};
+    cizu3.lessons =
+        lessonsOf(cizu3.windowName, [](const shell::Lesson&) { return shortCizuHelp(kCizu3Kind); });
 
     DrillDescription cizu4 = wordDrill(QStringLiteral("Frmcizu4"), 8, 2, 4);
     cizu4.testsMinutesAtStart = false;
-    cizu4.lessons = {{kTitleCizu4.toString(), QStringLiteral("Ci4"), 0, shortCizuHelp(kCizu4Kind), 117}};
+    cizu4.lessons =
+        lessonsOf(cizu4.windowName, [](const shell::Lesson&) { return shortCizuHelp(kCizu4Kind); });
 
     DrillDescription cizu5 = wordDrill(QStringLiteral("Frmcizu5"), 4, 1, 0);
     cizu5.judgeRule = JudgeRule::ItemLength;
     cizu5.charactersCounted = 0;
     cizu5.testsMinutesAtStart = false;
-    cizu5.lessons = {{kTitleCizu5.toString(), QStringLiteral("Cid"), 0, cizuHelp(kCizu5Kind), 118}};
+    cizu5.lessons = lessonsOf(cizu5.windowName, [](const shell::Lesson&) { return cizuHelp(kCizu5Kind); });
 
     return {wubushou, cijm, cizu2, cizu3, cizu4, cizu5};
 }

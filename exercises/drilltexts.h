@@ -5,15 +5,7 @@
 
 namespace exercises::texts {
 
-inline constexpr QStringView kTitleSingle = u"单字训练";
-inline constexpr QStringView kTitleZi1jm = u"字一键简码";
-inline constexpr QStringView kTitleZi2jm = u"字两键简码";
 inline constexpr QStringView kTitleCi1jm = u"词一键简码";
-inline constexpr QStringView kTitleCi2jm = u"词两键简码";
-inline constexpr QStringView kTitleCizu2 = u"两字词组训练";
-inline constexpr QStringView kTitleCizu3 = u"三字词组训练";
-inline constexpr QStringView kTitleCizu4 = u"四字词组训练";
-inline constexpr QStringView kTitleCizu5 = u"多字词组训练";
 inline constexpr QStringView kPromptCharacters = u"请在文本框中输入对应的汉字";
 inline constexpr QStringView kPromptWords = u"请在文本框中输入对应的词组";
 inline constexpr QStringView kProgressTyped = u"已打";

@@ -4,6 +4,8 @@ namespace shell {
 
 const QList<Lesson>& lessonCatalogue()
 {
+    // The word short-code drill opens its second table as "ci2jm"; table names match without
+    // regard to case, so that is the book the maintenance window calls Ci2jm.
     static const QList<Lesson> lessons{
         {0, QStringLiteral("笔形训练"), QStringLiteral("Frmbixing"), QStringLiteral("bixing"), 7, 108,
          QStringLiteral("笔形训练")},
@@ -15,7 +17,7 @@ const QList<Lesson>& lessonCatalogue()
          QStringLiteral("字两键简码")},
         {4, QStringLiteral("词一键简码"), QStringLiteral("Frmcijm"), QStringLiteral("Ci1jm"), 0, 111,
          QStringLiteral("词一键简码")},
-        {5, QStringLiteral("词两键简码"), QStringLiteral("Frmcijm"), QStringLiteral("Ci2jm"), 0, 110,
+        {5, QStringLiteral("词两键简码"), QStringLiteral("Frmcijm"), QStringLiteral("ci2jm"), 0, 110,
          QStringLiteral("词两键简码")},
         {6, QStringLiteral("两字词组训练"), QStringLiteral("Frmcizu2"), QStringLiteral("Ci2"), 0, 115,
          QStringLiteral("两字词组")},
