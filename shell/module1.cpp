@@ -171,9 +171,10 @@ bool SaveResourceToFile(int id, const QString& type, const QString& fileName)
     const QByteArray bytes = resources::load(type, id, &found);
     if (!found)
         return false;
-    // Written over from the first byte without shortening the file first, as a binary Put does.
+    // A file left from an earlier run is replaced whole: writing over it without shortening it would
+    // leave its old tail behind the new picture.
     QFile file(gAppPath + fileName);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     const bool written = file.write(bytes) == bytes.size();
     return file.flush() && written && file.error() == QFileDevice::NoError;
