@@ -3,6 +3,7 @@
 #include "platform/ime/inputmethod.h"
 #include "platform/problems.h"
 #include "platform/resources.h"
+#include "platform/systemlocale.h"
 #include "platform/uiservice.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("talvoren"));
+    platform::installSystemTranslations(app);
     QIcon icon = platform::resources::icon(1);
     if (icon.isNull())
         icon = QIcon(QStringLiteral(":/res/BITMAP/about"));
