@@ -10,18 +10,18 @@ namespace exercises {
 // When an answer box is judged.
 enum class JudgeRule
 {
-    AnyText,    // as soon as the box holds anything (single characters)
+    AnyText,     // as soon as the box holds anything (single characters)
     FixedLength, // when the text has judgedLength characters
-    ItemLength, // when the text is as long as the item shown above the box
+    ItemLength,  // when the text is as long as the item shown above the box
 };
 
 struct DrillLesson
 {
-    QString title;      // exercise title that selects the lesson (windows with one lesson take it always)
-    QString table;      // lesson table, opened as named
+    QString title;        // exercise title that selects the lesson (windows with one lesson take it always)
+    QString table;        // lesson table, opened as named
     int helpStringId = 0; // string resource with the help text, or 0 ...
-    QString helpText;   // ... and then this text
-    int icon = 0;       // icon resource of the window
+    QString helpText;     // ... and then this text
+    int icon = 0;         // icon resource of the window
 };
 
 struct DrillDescription
@@ -34,10 +34,10 @@ struct DrillDescription
     int judgedLength = 0; // FixedLength only
     // Characters one judged answer counts: 0 means the length of the item's word.
     int charactersCounted = 0;
-    QString prompt;         // panel 1 at start
-    QString progressSuffix; // after the progress counts in panel 2
-    QString hintJoin;       // between the item and its code in the F2 hint
-    QString soundAtEnd;     // WAVE resource played at 00:00
+    QString prompt;                  // panel 1 at start
+    QString progressSuffix;          // after the progress counts in panel 2
+    QString hintJoin;                // between the item and its code in the F2 hint
+    QString soundAtEnd;              // WAVE resource played at 00:00
     bool testsMinutesAtStart = true; // the start replaces minutes outside 1..60 with 10
     bool endsProgramOnLoadError = false;
     QString overlayName; // the code overlay box

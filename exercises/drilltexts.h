@@ -39,7 +39,13 @@ inline constexpr QStringView kTimeRangeMessage = u"请在文本框中输入1-60�
 inline constexpr QStringView kDatabaseError = u"读取数据库错误，请重新安装本软件";
 
 // Help texts of the word drills and the word short-code drill; each is shown after four blanks.
-inline constexpr QStringView kCizu2Help = u"本课主要训练两字词组。系统自动打开Talvoren输入法2002简易版，用户输入上面的词组。如果输入正确，自动跳到下一个词组；如果输入错误，背景色变成红色，自动跳到下一个词组； 如果碰到不知道编码的汉字可以按帮助（F2）提示，将分别在文字框和状态栏上显示此词组的Talvoren码。";
-inline constexpr QStringView kCi1jmHelp = u"本课主要训练词一键简码。本课训练部分，系统自动打开Talvoren输入法2002简易版，用户打入正确的词组简码，如果输入正确，自动跳到下一个词组；如果输入错误，背景色变成红色，自动跳到下一个词组；如果碰到不知道简码的词组可以按F2帮助提示，也可以把滑鼠移到要训练的词组，该词组简码会自动提示。";
+inline constexpr QStringView kCizu2Help =
+    u"本课主要训练两字词组。系统自动打开Talvoren输入法2002简易版，用户输入上面的词组。如果输入正确，自动跳到"
+    u"下一个词组；如果输入错误，背景色变成红色，自动跳到下一个词组； "
+    u"如果碰到不知道编码的汉字可以按帮助（F2）提示，将分别在文字框和状态栏上显示此词组的Talvoren码。";
+inline constexpr QStringView kCi1jmHelp =
+    u"本课主要训练词一键简码。本课训练部分，系统自动打开Talvoren输入法2002简易版，用户打入正确的词组简码，如"
+    u"果输入正确，自动跳到下一个词组；如果输入错误，背景色变成红色，自动跳到下一个词组；如果碰到不知道简码的"
+    u"词组可以按F2帮助提示，也可以把滑鼠移到要训练的词组，该词组简码会自动提示。";
 
 } // namespace exercises::texts

@@ -3,10 +3,10 @@
 #include "exercises/drilltexts.h"
 #include "exercises/runscores.h"
 #include "exercises/timebox.h"
+#include "platform/clock.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
 #include "platform/sound.h"
-#include "platform/clock.h"
 #include "platform/uiservice.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
@@ -41,8 +41,7 @@ QString tooFewRowsMessage()
 } // namespace
 
 DrillWindow::DrillWindow(const DrillDescription& description, QWidget* parent)
-    : QDialog(parent)
-    , m_description(description)
+    : QDialog(parent), m_description(description)
 {
     for (int k = 0; k < description.pageSize; ++k)
         m_itemCodes.append(QString());
@@ -71,7 +70,8 @@ void DrillWindow::Form_Load()
             throw platform::dao::DaoError("no lesson for this exercise title");
         if (!Module1::gDatabase)
             throw platform::dao::DaoError("the code database is not open");
-        m_lessonRs = Module1::gDatabase->OpenRecordset(m_lesson->table, platform::dao::RecordsetType::Dynaset);
+        m_lessonRs =
+            Module1::gDatabase->OpenRecordset(m_lesson->table, platform::dao::RecordsetType::Dynaset);
         m_label6->setText(m_lesson->helpStringId ? platform::resources::string(m_lesson->helpStringId)
                                                  : m_lesson->helpText);
         setWindowIcon(platform::resources::icon(m_lesson->icon));
@@ -115,7 +115,7 @@ void DrillWindow::CmdStart_Click()
     // The elapsed time is later reckoned from what the user entered, fraction and all; an entry
     // that did not pass counts as the ten minutes actually run.
     m_enteredMinutes = isValidMinutes(minutesFromText(m_txtTime->text())) ? shell::vb::val(m_txtTime->text())
-                                                                           : double(kDefaultMinutes);
+                                                                          : double(kDefaultMinutes);
     m_countdown.start(*minutes);
     setPanel(4, m_countdown.text());
     setPanel(1, m_description.prompt);
@@ -230,8 +230,8 @@ void DrillWindow::Text1_Change(int Index)
 
 QString DrillWindow::progressText() const
 {
-    return kProgressTyped.toString() + shell::vb::str(m_typedCount) + kProgressCorrect.toString() + shell::vb::str(m_correctCount)
-        + m_description.progressSuffix;
+    return kProgressTyped.toString() + shell::vb::str(m_typedCount) + kProgressCorrect.toString() +
+           shell::vb::str(m_correctCount) + m_description.progressSuffix;
 }
 
 void DrillWindow::Text1_KeyDown(int Index, int KeyCode, int /*Shift*/)
@@ -313,7 +313,8 @@ bool DrillWindow::Form_Unload()
 {
     if (m_typedCount != 0 && !m_cmdStart->isEnabled()) {
         const int answer = platform::UiService::instance().messageBox(
-            this, kLeaveQuestion.toString(), Module1::gExerciseTitle, platform::MB_YESNO | platform::MB_ICONQUESTION);
+            this, kLeaveQuestion.toString(), Module1::gExerciseTitle,
+            platform::MB_YESNO | platform::MB_ICONQUESTION);
         if (answer != platform::IDYES) {
             if (m_command3->text() == kPauseCaption)
                 m_text1[m_currentItem]->setFocus();
@@ -370,8 +371,9 @@ bool DrillWindow::eventFilter(QObject* watched, QEvent* event)
     if (index.isValid() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F2 && !key->isAutoRepeat()) {
-            const int shift = int(key->modifiers() & Qt::ShiftModifier ? 1 : 0)
-                | int(key->modifiers() & Qt::ControlModifier ? 2 : 0) | int(key->modifiers() & Qt::AltModifier ? 4 : 0);
+            const int shift = int(key->modifiers() & Qt::ShiftModifier ? 1 : 0) |
+                              int(key->modifiers() & Qt::ControlModifier ? 2 : 0) |
+                              int(key->modifiers() & Qt::AltModifier ? 4 : 0);
             if (event->type() == QEvent::KeyPress)
                 Text1_KeyDown(index.toInt(), kF2, shift);
             else

@@ -51,7 +51,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, QStringView captio
 void DrillWindow::buildWindow()
 {
     setObjectName(m_description.windowName);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* body = new QWidget(this);
     body->setFixedSize(kMargin * 3 + kAreaWidth + kSideWidth, kMargin * 2 + kAreaHeight);
@@ -75,7 +76,8 @@ void DrillWindow::buildWindow()
 
 void DrillWindow::buildDrillArea(QWidget* body)
 {
-    m_picture1 = makePanel(body, QStringLiteral("Picture1"), QRect(kMargin, kMargin, kAreaWidth, kAreaHeight));
+    m_picture1 =
+        makePanel(body, QStringLiteral("Picture1"), QRect(kMargin, kMargin, kAreaWidth, kAreaHeight));
     m_picture1->setAutoFillBackground(true);
     QPalette palette = m_picture1->palette();
     palette.setColor(QPalette::Window, QColor(236, 240, 248));

@@ -79,11 +79,8 @@ void restrictToTimeKeys(QLineEdit* box)
 }
 
 UpDownControl::UpDownControl(QLineEdit* buddy, int minimum, int maximum, QWidget* parent)
-    : QWidget(parent)
-    , m_buddy(buddy)
-    , m_minimum(minimum)
-    , m_maximum(maximum)
-    , m_value(std::clamp(minutesFromText(buddy->text()).value_or(minimum), minimum, maximum))
+    : QWidget(parent), m_buddy(buddy), m_minimum(minimum), m_maximum(maximum),
+      m_value(std::clamp(minutesFromText(buddy->text()).value_or(minimum), minimum, maximum))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

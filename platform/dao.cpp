@@ -166,10 +166,7 @@ struct Recordset::Private
     bool atEOF() const { return !currentDeleted && (rows.isEmpty() || position >= rows.size()); }
     bool atBOF() const { return !currentDeleted && (rows.isEmpty() || position < 0); }
 
-    [[noreturn]] void noCurrentRecord() const
-    {
-        fail(QStringLiteral("no current record in %1").arg(table));
-    }
+    [[noreturn]] void noCurrentRecord() const { fail(QStringLiteral("no current record in %1").arg(table)); }
 
     qint64 currentRowid() const
     {
@@ -326,9 +323,10 @@ void Recordset::Update()
         fail(QStringLiteral("Update without AddNew or Edit on %1").arg(d->table));
     case Private::Pending::Adding: {
         const QString sql = names.isEmpty()
-            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(table, names.join(u','), QStringList(names.size(), QStringLiteral("?")).join(u','));
+                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(table, names.join(u','),
+                                           QStringList(names.size(), QStringLiteral("?")).join(u','));
         const QSqlQuery query = run(db, sql, values, QStringLiteral("cannot add a row to %1").arg(d->table));
         // The new row goes to the end; the current row stays the one it was (or the end stays the end).
         const bool wasAtEnd = d->position >= d->rows.size();
@@ -343,7 +341,8 @@ void Recordset::Update()
             values << d->currentRowid();
             const QString sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
                                     .arg(table, names.join(QStringLiteral(" = ?, ")));
-            const QSqlQuery query = run(db, sql, values, QStringLiteral("cannot change a row of %1").arg(d->table));
+            const QSqlQuery query =
+                run(db, sql, values, QStringLiteral("cannot change a row of %1").arg(d->table));
             if (query.numRowsAffected() == 0)
                 fail(QStringLiteral("the current record of %1 was deleted").arg(d->table));
         }
@@ -386,8 +385,9 @@ QVariant Recordset::field(const QString& name) const
     if (d->pending == Private::Pending::Adding)
         return {};
     const qint64 rowid = d->currentRowid();
-    QSqlQuery query = run(db, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(quoted(column), quoted(d->table)),
-                          {rowid}, QStringLiteral("cannot read %1 of %2").arg(column, d->table));
+    QSqlQuery query =
+        run(db, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(quoted(column), quoted(d->table)),
+            {rowid}, QStringLiteral("cannot read %1 of %2").arg(column, d->table));
     if (!query.next())
         fail(QStringLiteral("the current record of %1 was deleted").arg(d->table));
     return query.value(0);

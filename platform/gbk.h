@@ -10,7 +10,10 @@ namespace platform::gbk {
 QByteArray encode(QStringView text);
 QString decode(QByteArrayView bytes);
 // IsDBCSLeadByte for code page 936: 0x81..0xFE.
-constexpr bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+constexpr bool isLeadByte(unsigned char byte)
+{
+    return byte >= 0x81 && byte <= 0xFE;
+}
 // True when every character of text has a GBK form.
 bool canEncode(QStringView text);
 

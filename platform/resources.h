@@ -14,8 +14,8 @@ inline QByteArray load(const QString& type, int id, bool* ok = nullptr)
 {
     return load(type, QString::number(id), ok);
 }
-QIcon icon(int id);       // ICON/<id>
-QPixmap bitmap(int id);   // BITMAP/<id>
-QString string(int id);   // STRING/<id>, UTF-8 text; empty when missing
+QIcon icon(int id);     // ICON/<id>
+QPixmap bitmap(int id); // BITMAP/<id>
+QString string(int id); // STRING/<id>, UTF-8 text; empty when missing
 
 } // namespace platform::resources

@@ -37,8 +37,7 @@ QString serverNameFor(const QString& programName)
 } // namespace
 
 SingleInstance::SingleInstance(const QString& programName, QObject* parent)
-    : QObject(parent)
-    , m_serverName(serverNameFor(programName))
+    : QObject(parent), m_serverName(serverNameFor(programName))
 {
 }
 

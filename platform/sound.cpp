@@ -1,9 +1,9 @@
 #include "platform/sound.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>

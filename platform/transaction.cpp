@@ -6,11 +6,12 @@
 
 namespace platform::dao {
 
-TransactionGuard::TransactionGuard(QSqlDatabase connection)
-    : m_connection(std::move(connection))
+TransactionGuard::TransactionGuard(QSqlDatabase connection) : m_connection(std::move(connection))
 {
     if (!m_connection.isOpen() || !m_connection.transaction())
-        throw DaoError(QStringLiteral("cannot begin a transaction: %1").arg(m_connection.lastError().text()).toStdString());
+        throw DaoError(QStringLiteral("cannot begin a transaction: %1")
+                           .arg(m_connection.lastError().text())
+                           .toStdString());
     m_open = true;
 }
 

@@ -14,13 +14,20 @@ UiService* installedService = nullptr;
 QMessageBox::StandardButton standardButtonFor(int result)
 {
     switch (result) {
-    case IDOK: return QMessageBox::Ok;
-    case IDCANCEL: return QMessageBox::Cancel;
-    case IDABORT: return QMessageBox::Abort;
-    case IDRETRY: return QMessageBox::Retry;
-    case IDIGNORE: return QMessageBox::Ignore;
-    case IDYES: return QMessageBox::Yes;
-    case IDNO: return QMessageBox::No;
+    case IDOK:
+        return QMessageBox::Ok;
+    case IDCANCEL:
+        return QMessageBox::Cancel;
+    case IDABORT:
+        return QMessageBox::Abort;
+    case IDRETRY:
+        return QMessageBox::Retry;
+    case IDIGNORE:
+        return QMessageBox::Ignore;
+    case IDYES:
+        return QMessageBox::Yes;
+    case IDNO:
+        return QMessageBox::No;
     }
     return QMessageBox::NoButton;
 }
@@ -96,12 +103,18 @@ public:
 QList<int> messageBoxButtons(UINT flags)
 {
     switch (flags & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    default: return {IDOK};
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    default:
+        return {IDOK};
     }
 }
 
@@ -126,11 +139,16 @@ std::optional<int> messageBoxEscapeResult(UINT flags)
 QMessageBox::Icon messageBoxIcon(UINT flags)
 {
     switch (flags & MB_ICONMASK) {
-    case MB_ICONSTOP: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONSTOP:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 

@@ -42,9 +42,10 @@ inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
 // What a message box with these flags shows and answers, as Windows does it.
-QList<int> messageBoxButtons(UINT flags);         // result ids of the buttons, left to right
-int messageBoxDefaultResult(UINT flags);          // the button Enter presses (MB_DEFBUTTONn, else the first)
-std::optional<int> messageBoxEscapeResult(UINT flags); // what Esc or the close box gives; none for Yes/No, Abort/Retry/Ignore
+QList<int> messageBoxButtons(UINT flags); // result ids of the buttons, left to right
+int messageBoxDefaultResult(UINT flags);  // the button Enter presses (MB_DEFBUTTONn, else the first)
+std::optional<int>
+messageBoxEscapeResult(UINT flags); // what Esc or the close box gives; none for Yes/No, Abort/Retry/Ignore
 QMessageBox::Icon messageBoxIcon(UINT flags);
 
 class UiService

@@ -40,9 +40,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QFont& font, const
 
 QString resultSummaryLine(double minutes, std::int64_t typed, std::int64_t correct, CountStyle style)
 {
-    return QStringLiteral("用时") + shell::vb::formatOneDecimal(minutes) + QStringLiteral("分 打字")
-        + countText(typed, style) + QStringLiteral("个 其中正确") + countText(correct, style)
-        + QStringLiteral("个");
+    return QStringLiteral("用时") + shell::vb::formatOneDecimal(minutes) + QStringLiteral("分 打字") +
+           countText(typed, style) + QStringLiteral("个 其中正确") + countText(correct, style) +
+           QStringLiteral("个");
 }
 
 FrmResult& FrmResult::instance()
@@ -52,11 +52,11 @@ FrmResult& FrmResult::instance()
     return *box;
 }
 
-FrmResult::FrmResult(QWidget* parent)
-    : QDialog(parent)
+FrmResult::FrmResult(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmResult"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(platform::resources::icon(kFirstFrameIcon + 1));
 
     m_picture1 = new QWidget(this);
@@ -131,10 +131,10 @@ void FrmResult::Form_Activate()
 {
     setWindowTitle(Module1::gExerciseTitle + QStringLiteral("成绩"));
     m_label1->setText(QStringLiteral("正 确 率：") + shell::vb::formatPercent(Module1::gAccuracy));
-    m_label2->setText(QStringLiteral("打字速度：") + shell::vb::formatWhole(Module1::gTypingSpeed)
-                      + QStringLiteral("字/分"));
-    m_label3->setText(QStringLiteral("有效速度：") + shell::vb::formatWhole(Module1::gEffectiveSpeed)
-                      + QStringLiteral("字/分"));
+    m_label2->setText(QStringLiteral("打字速度：") + shell::vb::formatWhole(Module1::gTypingSpeed) +
+                      QStringLiteral("字/分"));
+    m_label3->setText(QStringLiteral("有效速度：") + shell::vb::formatWhole(Module1::gEffectiveSpeed) +
+                      QStringLiteral("字/分"));
 }
 
 void FrmResult::Timer1_Timer()

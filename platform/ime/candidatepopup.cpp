@@ -8,9 +8,9 @@
 namespace platform::ime {
 
 CandidatePopup::CandidatePopup()
-    : QFrame(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                          Qt::WindowStaysOnTopHint)
-    , m_label(new QLabel(this))
+    : QFrame(nullptr,
+             Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint),
+      m_label(new QLabel(this))
 {
     setObjectName(QStringLiteral("ImeCandidatePopup"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -53,7 +53,8 @@ QString CandidatePopup::html() const
         const QString style = i == m_highlight ? QStringLiteral(" style=\"background-color:%1; color:%2\"")
                                                      .arg(highlightColor.name(), highlightText.name())
                                                : QString();
-        rows += QStringLiteral("<tr%1><td>%2.</td><td>&nbsp;<big>%3</big>&nbsp;</td><td><small>%4</small></td></tr>")
+        rows += QStringLiteral(
+                    "<tr%1><td>%2.</td><td>&nbsp;<big>%3</big>&nbsp;</td><td><small>%4</small></td></tr>")
                     .arg(style)
                     .arg(i - first + 1)
                     .arg(m_rows[i].text.toHtmlEscaped(), m_rows[i].code.toHtmlEscaped());
@@ -81,8 +82,8 @@ void CandidatePopup::placeBeside(QWidget* anchor)
         const QRect available = screen->availableGeometry();
         if (position.y() + height() > available.bottom())
             position.setY(anchor->mapToGlobal(cursor.topLeft()).y() - height() - 4);
-        position.setX(std::clamp(position.x(), available.left(), std::max(available.left(),
-                                                                          available.right() - width())));
+        position.setX(std::clamp(position.x(), available.left(),
+                                 std::max(available.left(), available.right() - width())));
     }
     move(position);
 }

@@ -19,8 +19,14 @@ constexpr std::uint32_t weight(int position)
     return w;
 }
 
-bool keyLess(const CodeEntry& entry, std::uint32_t key) { return entry.key < key; }
-bool lessKey(std::uint32_t key, const CodeEntry& entry) { return key < entry.key; }
+bool keyLess(const CodeEntry& entry, std::uint32_t key)
+{
+    return entry.key < key;
+}
+bool lessKey(std::uint32_t key, const CodeEntry& entry)
+{
+    return key < entry.key;
+}
 
 } // namespace
 

@@ -9,7 +9,12 @@
 
 namespace platform::ime {
 
-enum class EntrySource : std::uint8_t { Character, Word, UserWord };
+enum class EntrySource : std::uint8_t
+{
+    Character,
+    Word,
+    UserWord
+};
 
 // One character or word with its code. The text is GBK and lives in the table.
 struct CodeEntry

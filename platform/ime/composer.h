@@ -12,7 +12,17 @@ namespace platform::ime {
 
 struct ComposerKey
 {
-    enum class Kind { Digit, Commit, Up, Down, Backspace, Escape, Modifier, Other };
+    enum class Kind
+    {
+        Digit,
+        Commit,
+        Up,
+        Down,
+        Backspace,
+        Escape,
+        Modifier,
+        Other
+    };
     Kind kind = Kind::Other;
     int digit = 0; // for Digit
 
@@ -20,7 +30,8 @@ struct ComposerKey
     static ComposerKey of(Kind k) { return {k, 0}; }
 };
 
-enum class KeyResult {
+enum class KeyResult
+{
     Accepted, // the input method used the key
     Rejected, // the input method swallowed the key without using it (a digit that leads to no code)
     Passed,   // the key goes on to the widget

@@ -207,8 +207,8 @@ LoadedTable loadCodeTable(const QString& folder)
         QByteArray contents;
         result.problem = readFile(path, &contents);
         if (!result.problem) {
-            result.problem = name == kCodeFileName ? readCodeFile(contents, builder)
-                                                   : readUserWordFile(contents, builder);
+            result.problem =
+                name == kCodeFileName ? readCodeFile(contents, builder) : readUserWordFile(contents, builder);
         }
         if (result.problem) {
             result.problem->filePath = path;

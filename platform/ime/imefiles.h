@@ -15,15 +15,16 @@ inline constexpr const char* kUserWordFileName = "ZDYgbk.TXT";
 // What is wrong with a file, and where (a byte offset, or -1 when it is about the whole file).
 struct FileProblem
 {
-    enum class Kind {
+    enum class Kind
+    {
         Missing,
         Unreadable,
-        TruncatedHeader,  // shorter than the 32-byte header
-        SectionsPastEnd,  // the header's section lengths run past the end of the file
-        TruncatedGroup,   // a code group runs past the end of its section
-        BadCode,          // a packed code whose first nibble is above 9
-        TruncatedEntry,   // a user word entry cut off before its line end
-        BadUserCode,      // a user word whose code text is not one to six digits
+        TruncatedHeader, // shorter than the 32-byte header
+        SectionsPastEnd, // the header's section lengths run past the end of the file
+        TruncatedGroup,  // a code group runs past the end of its section
+        BadCode,         // a packed code whose first nibble is above 9
+        TruncatedEntry,  // a user word entry cut off before its line end
+        BadUserCode,     // a user word whose code text is not one to six digits
     };
     Kind kind = Kind::Missing;
     qint64 offset = -1;

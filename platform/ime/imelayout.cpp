@@ -25,8 +25,8 @@ QByteArray layoutText(QByteArrayView id)
         if (RegQueryValueExA(key, "layout text", nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
             type == REG_SZ) {
             QByteArray buffer(qsizetype(size), '\0');
-            if (RegQueryValueExA(key, "layout text", nullptr, &type,
-                                 reinterpret_cast<BYTE*>(buffer.data()), &size) == ERROR_SUCCESS) {
+            if (RegQueryValueExA(key, "layout text", nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                                 &size) == ERROR_SUCCESS) {
                 buffer.truncate(qsizetype(size));
                 const qsizetype nul = buffer.indexOf('\0');
                 text = nul < 0 ? buffer : buffer.left(nul);

@@ -32,25 +32,35 @@ bool acceptsInputMethodText(const QWidget* widget)
 
 bool isLayoutSwitchKey(const QKeyEvent* event)
 {
-    return event->key() == Qt::Key_Space &&
-           (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    return event->key() == Qt::Key_Space && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
 // A keypad key read as a digit while the emulated NumLock is on, whatever the physical lock says.
 int keypadDigit(int key)
 {
     switch (key) {
-    case Qt::Key_Insert: return 0;
-    case Qt::Key_End: return 1;
-    case Qt::Key_Down: return 2;
-    case Qt::Key_PageDown: return 3;
-    case Qt::Key_Left: return 4;
-    case Qt::Key_Clear: return 5;
-    case Qt::Key_Right: return 6;
-    case Qt::Key_Home: return 7;
-    case Qt::Key_Up: return 8;
-    case Qt::Key_PageUp: return 9;
-    default: return key >= Qt::Key_0 && key <= Qt::Key_9 ? key - Qt::Key_0 : -1;
+    case Qt::Key_Insert:
+        return 0;
+    case Qt::Key_End:
+        return 1;
+    case Qt::Key_Down:
+        return 2;
+    case Qt::Key_PageDown:
+        return 3;
+    case Qt::Key_Left:
+        return 4;
+    case Qt::Key_Clear:
+        return 5;
+    case Qt::Key_Right:
+        return 6;
+    case Qt::Key_Home:
+        return 7;
+    case Qt::Key_Up:
+        return 8;
+    case Qt::Key_PageUp:
+        return 9;
+    default:
+        return key >= Qt::Key_0 && key <= Qt::Key_9 ? key - Qt::Key_0 : -1;
     }
 }
 
@@ -227,8 +237,8 @@ bool InputMethod::eventFilter(QObject* watched, QEvent* event)
         const Kind kind = classify(keyEvent).kind;
         const bool wanted = (isLayoutSwitchKey(keyEvent) && otherLayout() != 0) ||
                             (m_on && takesImeText(widget) &&
-                             (kind == Kind::Digit || (m_composer.isComposing() && kind != Kind::Other &&
-                                                      kind != Kind::Modifier)));
+                             (kind == Kind::Digit ||
+                              (m_composer.isComposing() && kind != Kind::Other && kind != Kind::Modifier)));
         if (wanted)
             keyEvent->accept();
         return false;

@@ -53,11 +53,7 @@ protected:
     QLabel* item(int k) const;
     QString panel(int n) const;
     QPushButton* button(const char* name) const;
-    template <typename T>
-    T* child(const QString& name) const
-    {
-        return m_window->findChild<T*>(name);
-    }
+    template <typename T> T* child(const QString& name) const { return m_window->findChild<T*>(name); }
     // Types text into box k as key clicks.
     void type(int k, const QString& text);
     // Delivers text to box k at once, as the input method commits a word.

@@ -74,7 +74,8 @@ TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
                             "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0240804", &key);
     const QByteArray name = platform::gbk::encode(QString::fromUtf8(Module1::kImeDisplayName)) + '\0';
     platform::RegSetValueExA(key, "layout text", 0, platform::REG_SZ,
-                             reinterpret_cast<const platform::BYTE*>(name.constData()), platform::DWORD(name.size()));
+                             reinterpret_cast<const platform::BYTE*>(name.constData()),
+                             platform::DWORD(name.size()));
     platform::RegCloseKey(key);
     Module1::LoadImeLayouts();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());

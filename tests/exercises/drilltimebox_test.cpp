@@ -68,7 +68,8 @@ TEST_F(TimeBox, PointNinePassesAndTheElapsedTimeIsReckonedFromIt)
         m_window->Timer1_Timer();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     const QString line = FrmResult::instance().Label4()->text();
-    EXPECT_TRUE(line.startsWith(QStringLiteral("用时0.5分").replace(QStringLiteral("0.5"), QStringLiteral("0.9"))))
+    EXPECT_TRUE(
+        line.startsWith(QStringLiteral("用时0.5分").replace(QStringLiteral("0.5"), QStringLiteral("0.9"))))
         << line.toStdString();
 }
 

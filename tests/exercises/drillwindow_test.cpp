@@ -75,7 +75,8 @@ TEST_P(DrillMember, StartShowsAPageOfTheDrawnRows)
     openAndStart();
     const Member& m = GetParam();
     EXPECT_FALSE(child<QWidget>(QStringLiteral("Picture3"))->isVisible());
-    EXPECT_EQ(panel(1), QString::fromUtf8(m.countsOneCharacter ? "请在文本框中输入对应的汉字" : "请在文本框中输入对应的词组"));
+    EXPECT_EQ(panel(1), QString::fromUtf8(m.countsOneCharacter ? "请在文本框中输入对应的汉字"
+                                                               : "请在文本框中输入对应的词组"));
     EXPECT_EQ(panel(4), QStringLiteral("10:00"));
     for (int k = 0; k < m.pageSize; ++k) {
         EXPECT_EQ(item(k)->text(), wordFor(k, m.wordLength(k))) << k;
@@ -105,7 +106,9 @@ TEST_P(DrillMember, WrongAnswerTurnsRedAndTheNextBoxTakesTheFocus)
     EXPECT_EQ(m_window->correctCount(), 0);
     EXPECT_EQ(child<QLabel>(QStringLiteral("Label2"))->text(), QStringLiteral("0%"));
     const QString suffix = GetParam().countsOneCharacter ? QStringLiteral("个字") : QString();
-    const QString progress = QStringLiteral("已打 12正确 10").replace(QStringLiteral(" 12"), u' ' + QString::number(counted)).replace(QStringLiteral(" 10"), QStringLiteral(" 0"));
+    const QString progress = QStringLiteral("已打 12正确 10")
+                                 .replace(QStringLiteral(" 12"), u' ' + QString::number(counted))
+                                 .replace(QStringLiteral(" 10"), QStringLiteral(" 0"));
     EXPECT_EQ(panel(2), progress + suffix);
 }
 
@@ -278,7 +281,8 @@ TEST_P(DrillMember, AtZeroTheSoundPlaysAndTheScoresShowTheFullTime)
     EXPECT_EQ(panel(4), QStringLiteral("00:00"));
     EXPECT_EQ(seams.sound.played(), QStringList{QString::fromLatin1(m.sound)});
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
-    EXPECT_TRUE(FrmResult::instance().Label4()->text().startsWith(QStringLiteral("用时0.5分").replace(QStringLiteral("0.5"), QStringLiteral("1.0"))));
+    EXPECT_TRUE(FrmResult::instance().Label4()->text().startsWith(
+        QStringLiteral("用时0.5分").replace(QStringLiteral("0.5"), QStringLiteral("1.0"))));
     // Nothing right: the accuracy comes from the running figure, 0%.
     EXPECT_EQ(Module1::gAccuracy, 0.0f);
     EXPECT_FALSE(child<QTimer>(QStringLiteral("Timer1"))->isActive());

@@ -37,9 +37,11 @@ void createLessonDatabase(const QString& filePath, const QList<std::pair<QString
         ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
         QSqlQuery query(db);
         for (const auto& [table, rows] : tables) {
-            ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE %1 (number INTEGER, bianma TEXT, wenzhi TEXT)").arg(table)));
+            ASSERT_TRUE(query.exec(
+                QStringLiteral("CREATE TABLE %1 (number INTEGER, bianma TEXT, wenzhi TEXT)").arg(table)));
             db.transaction();
-            ASSERT_TRUE(query.prepare(QStringLiteral("INSERT INTO %1 (number, bianma, wenzhi) VALUES (?, ?, ?)").arg(table)));
+            ASSERT_TRUE(query.prepare(
+                QStringLiteral("INSERT INTO %1 (number, bianma, wenzhi) VALUES (?, ?, ?)").arg(table)));
             for (int i = 0; i < rows.size(); ++i) {
                 query.addBindValue(i + 1);
                 query.addBindValue(rows[i].code.isNull() ? QVariant() : QVariant(rows[i].code));

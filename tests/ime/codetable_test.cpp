@@ -14,7 +14,8 @@ namespace {
 CodeTable sampleTable()
 {
     CodeTableBuilder builder;
-    EXPECT_FALSE(readCodeFile(imetest::codeFileBytes(imetest::sampleCharacters(), imetest::sampleWords()), builder));
+    EXPECT_FALSE(
+        readCodeFile(imetest::codeFileBytes(imetest::sampleCharacters(), imetest::sampleWords()), builder));
     EXPECT_FALSE(readUserWordFile(imetest::userWordFileBytes(imetest::sampleUserWords()), builder));
     return builder.build();
 }
@@ -96,16 +97,14 @@ TEST_P(CodeTablePrefixTest, KnowsWhetherALongerCodeBeginsWithIt)
     EXPECT_EQ(sampleTable().isPrefixOfLonger(GetParam().code), GetParam().prefix) << GetParam().code;
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, CodeTablePrefixTest,
-                         ::testing::Values(PrefixCase{"1", true}, PrefixCase{"12", true},
-                                           PrefixCase{"12345", true}, PrefixCase{"123456", false},
-                                           PrefixCase{"124", false}, PrefixCase{"5", true},
-                                           PrefixCase{"500", true}, PrefixCase{"5000", false},
-                                           PrefixCase{"4", true}, PrefixCase{"4040", false},
-                                           PrefixCase{"6", false}, PrefixCase{"7", false},
-                                           PrefixCase{"77", false}, PrefixCase{"8", true},
-                                           PrefixCase{"88", false}, PrefixCase{"9", false},
-                                           PrefixCase{"0", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, CodeTablePrefixTest,
+    ::testing::Values(PrefixCase{"1", true}, PrefixCase{"12", true}, PrefixCase{"12345", true},
+                      PrefixCase{"123456", false}, PrefixCase{"124", false}, PrefixCase{"5", true},
+                      PrefixCase{"500", true}, PrefixCase{"5000", false}, PrefixCase{"4", true},
+                      PrefixCase{"4040", false}, PrefixCase{"6", false}, PrefixCase{"7", false},
+                      PrefixCase{"77", false}, PrefixCase{"8", true}, PrefixCase{"88", false},
+                      PrefixCase{"9", false}, PrefixCase{"0", false}));
 
 TEST(CodeTableTest, NeighbouringCodesDoNotCountAsLonger)
 {

@@ -37,13 +37,26 @@ void typeScript(QWidget* widget, const char* script)
             continue;
         }
         switch (*c) {
-        case 'S': QTest::keyClick(widget, Qt::Key_Space); break;
-        case 'E': QTest::keyClick(widget, Qt::Key_Return); break;
-        case 'U': QTest::keyClick(widget, Qt::Key_Up); break;
-        case 'D': QTest::keyClick(widget, Qt::Key_Down); break;
-        case 'B': QTest::keyClick(widget, Qt::Key_Backspace); break;
-        case 'X': QTest::keyClick(widget, Qt::Key_Escape); break;
-        default: ADD_FAILURE() << "unknown key in script: " << *c;
+        case 'S':
+            QTest::keyClick(widget, Qt::Key_Space);
+            break;
+        case 'E':
+            QTest::keyClick(widget, Qt::Key_Return);
+            break;
+        case 'U':
+            QTest::keyClick(widget, Qt::Key_Up);
+            break;
+        case 'D':
+            QTest::keyClick(widget, Qt::Key_Down);
+            break;
+        case 'B':
+            QTest::keyClick(widget, Qt::Key_Backspace);
+            break;
+        case 'X':
+            QTest::keyClick(widget, Qt::Key_Escape);
+            break;
+        default:
+            ADD_FAILURE() << "unknown key in script: " << *c;
         }
     }
 }

@@ -1,8 +1,8 @@
 // What the input method's widget tests share: a registered layout, the sample files, and typing.
 #pragma once
 
-#include "platform/ime/inputmethod.h"
 #include "platform/ime/imenotifications.h"
+#include "platform/ime/inputmethod.h"
 #include "tests/support/testfolders.h"
 
 #include <QByteArray>

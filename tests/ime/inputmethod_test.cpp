@@ -25,7 +25,8 @@ QList<WPARAM> gbkCodes(const QString& text)
     QList<WPARAM> codes;
     const QByteArray bytes = gbk::encode(text);
     for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
-        codes << (WPARAM(static_cast<unsigned char>(bytes[i])) << 8 | static_cast<unsigned char>(bytes[i + 1]));
+        codes << (WPARAM(static_cast<unsigned char>(bytes[i])) << 8 |
+                  static_cast<unsigned char>(bytes[i + 1]));
     return codes;
 }
 
@@ -197,8 +198,11 @@ TEST_F(ImeWidgetTest, NotificationComesOnceBeforeEveryCommit)
     switchToIme();
     QStringList order;
     QObject::connect(inputMethod, &ime::InputMethod::candidateListOpened, &edit,
-                     [&](const QByteArray& composition) { order << QString::fromLatin1(composition) + u'|' + edit.text(); });
-    QObject::connect(inputMethod, &ime::InputMethod::committed, &edit, [&](const QString& text) { order << text; });
+                     [&](const QByteArray& composition) {
+                         order << QString::fromLatin1(composition) + u'|' + edit.text();
+                     });
+    QObject::connect(inputMethod, &ime::InputMethod::committed, &edit,
+                     [&](const QString& text) { order << text; });
     typeScript(&edit, "12S");
     typeScript(&edit, "4040");
     EXPECT_EQ(order, (QStringList{QStringLiteral("12|"), QStringLiteral("丁"), QStringLiteral("4040|丁"),
@@ -297,7 +301,8 @@ TEST_F(ImeWidgetTest, OnlyTheRegisteredDisplayNameCounts)
     EXPECT_EQ(edit.text(), QStringLiteral("4040"));
 }
 
-class BrokenFileTest : public ImeWidgetTest, public ::testing::WithParamInterface<std::pair<const char*, QByteArray>>
+class BrokenFileTest : public ImeWidgetTest,
+                       public ::testing::WithParamInterface<std::pair<const char*, QByteArray>>
 {
 };
 

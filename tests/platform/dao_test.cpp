@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using platform::dao::Database;
 using platform::dao::DaoError;
+using platform::dao::Database;
 using platform::dao::Recordset;
 using platform::dao::RecordsetType;
 using platform::dao::TransactionGuard;
@@ -32,16 +32,19 @@ protected:
             db.setDatabaseName(m_path);
             ASSERT_TRUE(db.open());
             QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE Ci2jm (bianma TEXT, wenzhi TEXT, number INTEGER)")));
+            ASSERT_TRUE(
+                q.exec(QStringLiteral("CREATE TABLE Ci2jm (bianma TEXT, wenzhi TEXT, number INTEGER)")));
             for (int i = 0; i < kRows; ++i) {
-                q.prepare(QStringLiteral("INSERT INTO Ci2jm (rowid, bianma, wenzhi, number) VALUES (?, ?, ?, ?)"));
+                q.prepare(
+                    QStringLiteral("INSERT INTO Ci2jm (rowid, bianma, wenzhi, number) VALUES (?, ?, ?, ?)"));
                 q.addBindValue(10 + 3 * i);
                 q.addBindValue(QString::number(100 + i));
                 q.addBindValue(QStringLiteral("word%1").arg(i));
                 q.addBindValue(kRows - i);
                 ASSERT_TRUE(q.exec());
             }
-            ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE TestArticle (title TEXT, wenzhang TEXT, number INTEGER)")));
+            ASSERT_TRUE(q.exec(
+                QStringLiteral("CREATE TABLE TestArticle (title TEXT, wenzhang TEXT, number INTEGER)")));
             ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE bixing (picture BLOB, bianma TEXT)")));
         }
         QSqlDatabase::removeDatabase(name);

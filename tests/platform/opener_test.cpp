@@ -28,7 +28,8 @@ TEST_F(OpenerTest, AMissingFileIsNotOpened)
 {
     QTemporaryDir dir;
     EXPECT_FALSE(platform::openWithDesktop(dir.filePath(QStringLiteral("talvorencaihelp.chm"))));
-    EXPECT_FALSE(platform::openWithDesktop(QUrl::fromLocalFile(dir.filePath(QStringLiteral("x.chm"))).toString()));
+    EXPECT_FALSE(
+        platform::openWithDesktop(QUrl::fromLocalFile(dir.filePath(QStringLiteral("x.chm"))).toString()));
     EXPECT_FALSE(platform::openWithDesktop(QString()));
     EXPECT_TRUE(m_opened.isEmpty());
 }

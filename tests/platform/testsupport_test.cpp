@@ -38,7 +38,8 @@ TEST(TestFolders, AMissingStagedFileIsExplained)
 {
     TestFolders folders;
     QString error;
-    EXPECT_TRUE(copyStagedFile(QStringLiteral("no-such-file.dat"), folders.programFolder(), &error).isEmpty());
+    EXPECT_TRUE(
+        copyStagedFile(QStringLiteral("no-such-file.dat"), folders.programFolder(), &error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("no-such-file.dat")));
 }
 

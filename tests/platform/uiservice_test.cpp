@@ -46,14 +46,30 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FlagsCase{"Ok", MB_OK, {IDOK}, IDOK, IDOK, QMessageBox::NoIcon},
         FlagsCase{"OkCritical", MB_OK | MB_ICONSTOP, {IDOK}, IDOK, IDOK, QMessageBox::Critical},
-        FlagsCase{"OkCancelInfo", MB_OKCANCEL | MB_ICONINFORMATION, {IDOK, IDCANCEL}, IDOK, IDCANCEL,
+        FlagsCase{"OkCancelInfo",
+                  MB_OKCANCEL | MB_ICONINFORMATION,
+                  {IDOK, IDCANCEL},
+                  IDOK,
+                  IDCANCEL,
                   QMessageBox::Information},
-        FlagsCase{"YesNoQuestionDefaultNo", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, IDNO,
-                  std::nullopt, QMessageBox::Question},
-        FlagsCase{"YesNoCancelWarning", MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3,
-                  {IDYES, IDNO, IDCANCEL}, IDCANCEL, IDCANCEL, QMessageBox::Warning},
-        FlagsCase{"AbortRetryIgnore", MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, {IDABORT, IDRETRY, IDIGNORE}, IDRETRY,
-                  std::nullopt, QMessageBox::NoIcon},
+        FlagsCase{"YesNoQuestionDefaultNo",
+                  MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2,
+                  {IDYES, IDNO},
+                  IDNO,
+                  std::nullopt,
+                  QMessageBox::Question},
+        FlagsCase{"YesNoCancelWarning",
+                  MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3,
+                  {IDYES, IDNO, IDCANCEL},
+                  IDCANCEL,
+                  IDCANCEL,
+                  QMessageBox::Warning},
+        FlagsCase{"AbortRetryIgnore",
+                  MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
+                  {IDABORT, IDRETRY, IDIGNORE},
+                  IDRETRY,
+                  std::nullopt,
+                  QMessageBox::NoIcon},
         FlagsCase{"RetryCancel", MB_RETRYCANCEL, {IDRETRY, IDCANCEL}, IDRETRY, IDCANCEL, QMessageBox::NoIcon},
         FlagsCase{"DefaultBeyondTheButtons", MB_OK | MB_DEFBUTTON3, {IDOK}, IDOK, IDOK, QMessageBox::NoIcon}),
     [](const ::testing::TestParamInfo<FlagsCase>& info) { return std::string(info.param.name); });
@@ -75,8 +91,9 @@ TEST(RealUiService, AMessageBoxShowsTheFlagsAndReturnsTheClickedButton)
         defaultIsNo = box->defaultButton() == box->button(QMessageBox::No);
         box->button(QMessageBox::Yes)->click();
     });
-    const int answer = UiService::instance().messageBox(nullptr, QStringLiteral("Quit?"), QStringLiteral("Title"),
-                                                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    const int answer =
+        UiService::instance().messageBox(nullptr, QStringLiteral("Quit?"), QStringLiteral("Title"),
+                                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
     ASSERT_TRUE(shown);
     EXPECT_EQ(answer, IDYES);
     EXPECT_EQ(title, QStringLiteral("Title"));
@@ -94,8 +111,9 @@ TEST(RealUiService, CancelOfAnOkCancelBoxIsIdCancel)
         shown = true;
         box->button(QMessageBox::Cancel)->click();
     });
-    EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("t"), QStringLiteral("c"), MB_OKCANCEL),
-              IDCANCEL);
+    EXPECT_EQ(
+        UiService::instance().messageBox(nullptr, QStringLiteral("t"), QStringLiteral("c"), MB_OKCANCEL),
+        IDCANCEL);
     EXPECT_TRUE(shown);
 }
 
@@ -104,13 +122,16 @@ TEST(ScriptedUiService, RecordsBoxesAndAnswersQueuedThenDefault)
     testsupport::ScriptedUiService ui;
     UiService::setInstance(&ui);
     ui.queueMessageBoxAnswer(IDNO);
-    EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("a"), QStringLiteral("T"), MB_YESNO), IDNO);
+    EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("a"), QStringLiteral("T"), MB_YESNO),
+              IDNO);
     EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("b"), QStringLiteral("T"),
                                                MB_YESNO | MB_DEFBUTTON2),
               IDNO);
-    EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("c"), QStringLiteral("T"), MB_YESNO), IDYES);
+    EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("c"), QStringLiteral("T"), MB_YESNO),
+              IDYES);
     ui.setDefaultMessageBoxAnswer(IDCANCEL);
-    EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("d"), QStringLiteral("T"), MB_OK), IDCANCEL);
+    EXPECT_EQ(UiService::instance().messageBox(nullptr, QStringLiteral("d"), QStringLiteral("T"), MB_OK),
+              IDCANCEL);
     UiService::setInstance(nullptr);
     EXPECT_EQ(ui.messageTexts(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                                               QStringLiteral("d")}));
@@ -122,9 +143,12 @@ TEST(ScriptedUiService, DialogsTakeQueuedAnswersThenCancelOrTheOfferedText)
     testsupport::ScriptedUiService ui;
     ui.queueInputBoxAnswer(QStringLiteral("typed"));
     ui.queueInputBoxAnswer(std::nullopt);
-    EXPECT_EQ(ui.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("d")), QStringLiteral("typed"));
-    EXPECT_EQ(ui.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("d")), std::nullopt);
-    EXPECT_EQ(ui.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("d")), QStringLiteral("d"));
+    EXPECT_EQ(ui.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("d")),
+              QStringLiteral("typed"));
+    EXPECT_EQ(ui.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("d")),
+              std::nullopt);
+    EXPECT_EQ(ui.inputBox(nullptr, QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("d")),
+              QStringLiteral("d"));
     ui.queueFileName(QStringLiteral("/tmp/a.txt"));
     EXPECT_EQ(ui.openFileName(nullptr, QStringLiteral("Open"), QString(), QStringLiteral("*.txt")),
               QStringLiteral("/tmp/a.txt"));

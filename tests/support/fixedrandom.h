@@ -14,7 +14,11 @@ public:
     void setValues(const QList<float>& values);
     // After the last value: start again (the default) or return the fallback from then on.
     void setCycling(bool cycling) { m_cycling = cycling; }
-    void setFallback(float value) { m_fallback = value; m_cycling = false; }
+    void setFallback(float value)
+    {
+        m_fallback = value;
+        m_cycling = false;
+    }
 
     int calls() const { return m_calls; }
     const QList<std::uint32_t>& seeds() const { return m_seeds; }

@@ -57,10 +57,9 @@ QString copyStagedFile(const QString& relativePath, const QString& toFolder, QSt
 }
 
 TestFolders::TestFolders()
-    : m_previousSystemDir(qgetenv("TALVOREN_SYSTEM_DIR"))
-    , m_previousUserDir(qgetenv("TALVOREN_USER_DIR"))
-    , m_hadSystemDir(qEnvironmentVariableIsSet("TALVOREN_SYSTEM_DIR"))
-    , m_hadUserDir(qEnvironmentVariableIsSet("TALVOREN_USER_DIR"))
+    : m_previousSystemDir(qgetenv("TALVOREN_SYSTEM_DIR")), m_previousUserDir(qgetenv("TALVOREN_USER_DIR")),
+      m_hadSystemDir(qEnvironmentVariableIsSet("TALVOREN_SYSTEM_DIR")),
+      m_hadUserDir(qEnvironmentVariableIsSet("TALVOREN_USER_DIR"))
 {
     Q_ASSERT(m_root.isValid());
     m_program = makeFolder(m_root.path(), QStringLiteral("program"));

@@ -49,8 +49,9 @@ const CodeTable& table()
         std::mt19937 random(2002);
         QTemporaryDir dir;
         const QString folder = dir.path() + u'/';
-        imetest::writeFile(folder + QLatin1StringView(kCodeFileName),
-                           imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
+        imetest::writeFile(
+            folder + QLatin1StringView(kCodeFileName),
+            imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
         imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
         LoadedTable result = loadCodeTable(folder);
         if (!result.table)
@@ -99,8 +100,9 @@ void BM_LoadFiles(benchmark::State& state)
     std::mt19937 random(2002);
     QTemporaryDir dir;
     const QString folder = dir.path() + u'/';
-    imetest::writeFile(folder + QLatin1StringView(kCodeFileName),
-                       imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
+    imetest::writeFile(
+        folder + QLatin1StringView(kCodeFileName),
+        imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
     imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
     for (auto _ : state)
         benchmark::DoNotOptimize(loadCodeTable(folder).table->size());

@@ -34,7 +34,8 @@ QList<UserWord> sampleUserWords()
 
 bool writeSampleFiles(const QString& folder)
 {
-    return writeFile(folder + QStringLiteral("orvesk.mb"), codeFileBytes(sampleCharacters(), sampleWords())) &&
+    return writeFile(folder + QStringLiteral("orvesk.mb"),
+                     codeFileBytes(sampleCharacters(), sampleWords())) &&
            writeFile(folder + QStringLiteral("ZDYgbk.TXT"), userWordFileBytes(sampleUserWords()));
 }
 
