@@ -52,22 +52,13 @@ constexpr std::array<KeypadRow, 10> kKeypadRows = {{
 }};
 
 // A division whose result the original would have trapped as an error (zero divisor, 0/0,
-// overflow) gives nothing, so the caller keeps its 0.
-std::optional<double> flooredQuotient(double dividend, double divisor)
+// overflow) gives nothing, so the caller keeps its 0. The precision is the original's: double for
+// the accuracy, single for the speeds.
+template <typename Number> std::optional<Number> flooredQuotient(Number dividend, Number divisor)
 {
     if (divisor == 0 || !std::isfinite(dividend) || !std::isfinite(divisor))
         return std::nullopt;
-    const double quotient = dividend / divisor;
-    if (!std::isfinite(quotient))
-        return std::nullopt;
-    return std::floor(quotient);
-}
-
-std::optional<float> flooredSingleQuotient(float dividend, float divisor)
-{
-    if (divisor == 0 || !std::isfinite(dividend) || !std::isfinite(divisor))
-        return std::nullopt;
-    const float quotient = dividend / divisor;
+    const Number quotient = dividend / divisor;
     if (!std::isfinite(quotient))
         return std::nullopt;
     return std::floor(quotient);
@@ -157,11 +148,11 @@ void ComputeScores(std::int16_t correct, std::int16_t typed, float minutes)
     gTypingSpeed = 0;
     gEffectiveSpeed = 0;
     const std::int32_t product = static_cast<std::int32_t>(correct) * 100;
-    if (const auto percent = flooredQuotient(product, typed))
+    if (const auto percent = flooredQuotient<double>(product, typed))
         gAccuracy = static_cast<float>(*percent / 100);
-    if (const auto speed = flooredSingleQuotient(static_cast<float>(typed), minutes))
+    if (const auto speed = flooredQuotient<float>(typed, minutes))
         gTypingSpeed = *speed;
-    if (const auto speed = flooredSingleQuotient(static_cast<float>(correct), minutes))
+    if (const auto speed = flooredQuotient<float>(correct, minutes))
         gEffectiveSpeed = *speed;
 }
 
