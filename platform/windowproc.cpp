@@ -26,10 +26,14 @@ struct Presented
 
 std::optional<Presented> present(const QKeyEvent& event)
 {
+    const bool release = event.type() == QEvent::KeyRelease;
+    // A held key repeats its key-down only; the release that X11 puts before each repeat is no
+    // key-up to a Windows program.
+    if (release && event.isAutoRepeat())
+        return std::nullopt;
     const auto key = readQtKey(event);
     if (!key)
         return std::nullopt;
-    const bool release = event.type() == QEvent::KeyRelease;
     const bool alt = (event.modifiers() & Qt::AltModifier) || event.key() == Qt::Key_Alt;
     Presented presented{*key, {}};
     presented.message.msg = alt ? (release ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (release ? WM_KEYUP : WM_KEYDOWN);

@@ -39,7 +39,8 @@ struct KeyMessage
 };
 
 // The message a Qt key event becomes (WM_KEYDOWN/WM_KEYUP, WM_SYSKEYDOWN/WM_SYSKEYUP while Alt is
-// held). Keypad keys are read through the emulated NumLock; nothing for keys without a virtual key.
+// held). Keypad keys are read through the emulated NumLock; nothing for keys without a virtual key,
+// nor for the release that comes before each auto-repeated press (Windows repeats key-downs only).
 std::optional<KeyMessage> keyMessageFor(const QKeyEvent& event);
 
 // The handle of the last link of every chain, which hands messages to the widget itself. It is

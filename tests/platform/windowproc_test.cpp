@@ -2,6 +2,7 @@
 #include "platform/keyboard.h"
 #include "platform/windowproc.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -313,6 +314,26 @@ TEST_F(WindowProcChainTest, TheProcedureSeesDownAndUpWithTheirFlags)
     ASSERT_EQ(g_seen.size(), 2u);
     EXPECT_EQ(g_seen[0], (KeyMessage{WM_KEYDOWN, VK_DOWN, 0x00500001}));
     EXPECT_EQ(g_seen[1], (KeyMessage{WM_KEYUP, VK_DOWN, 0xC0500001}));
+}
+
+TEST_F(WindowProcChainTest, AHeldKeyRepeatsItsKeyDownWithoutKeyUpsInBetween)
+{
+    install(recordingProcedure);
+    // What X11 delivers for a key held until it repeats once: each repeat is a release and a press.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), true);
+    QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), true);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    for (QKeyEvent* event : {&press, &repeatRelease, &repeatPress, &release})
+        QApplication::sendEvent(&edit, event);
+
+    ASSERT_EQ(g_seen.size(), 3u);
+    EXPECT_EQ(g_seen[0].msg, WM_KEYDOWN);
+    EXPECT_EQ(g_seen[0].lParam & (1u << 30), 0u);
+    EXPECT_EQ(g_seen[1].msg, WM_KEYDOWN);
+    EXPECT_NE(g_seen[1].lParam & (1u << 30), 0u); // the key was down already
+    EXPECT_EQ(g_seen[2].msg, WM_KEYUP);
+    EXPECT_EQ(edit.text(), QStringLiteral("xx"));
 }
 
 TEST_F(WindowProcChainTest, ACharacterFromTheProcedureIsTypedAndItsKeyDownSwallowed)
