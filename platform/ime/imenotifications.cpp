@@ -23,7 +23,7 @@ LONG ImmGetCompositionStringA(HIMC context, DWORD index, void* buffer, DWORD buf
     if (context == 0 || !inputMethod || index != GCS_COMPSTR)
         return 0;
     const QByteArray composition = inputMethod->composition();
-    if (bufferSize == 0)
+    if (bufferSize == 0 || !buffer)
         return LONG(composition.size());
     const auto copied = std::min<qsizetype>(composition.size(), bufferSize);
     std::memcpy(buffer, composition.constData(), std::size_t(copied));

@@ -35,7 +35,8 @@ public:
 HIMC ImmGetContext(HWND window);
 bool ImmReleaseContext(HWND window, HIMC context);
 // GCS_COMPSTR only: copies the composition's GBK bytes (no terminating NUL) into buffer, at most
-// bufferSize of them, and returns the number copied; with bufferSize 0 returns the size needed.
+// bufferSize of them, and returns the number copied; with bufferSize 0 or no buffer returns the
+// size needed.
 LONG ImmGetCompositionStringA(HIMC context, DWORD index, void* buffer, DWORD bufferSize);
 
 } // namespace platform

@@ -209,6 +209,21 @@ TEST_F(ImeWidgetTest, NotificationComesOnceBeforeEveryCommit)
                                   QStringLiteral("木")}));
 }
 
+TEST_F(ImeWidgetTest, AskingForTheCompositionWithoutABufferGivesItsSize)
+{
+    QLineEdit edit;
+    edit.show();
+    switchToIme();
+    QList<LONG> sizes;
+    QObject::connect(inputMethod, &ime::InputMethod::candidateListOpened, &edit, [&] {
+        const HIMC context = ImmGetContext(&edit);
+        sizes << ImmGetCompositionStringA(context, GCS_COMPSTR, nullptr, 64);
+        ImmReleaseContext(&edit, context);
+    });
+    typeScript(&edit, "4040");
+    EXPECT_EQ(sizes, QList<LONG>{4});
+}
+
 TEST_F(ImeWidgetTest, MovingFocusDropsTheComposition)
 {
     QWidget window;
