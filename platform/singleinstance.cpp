@@ -62,9 +62,12 @@ bool SingleInstance::anotherIsRunning()
             connect(server.get(), &QLocalServer::newConnection, this, [this] {
                 while (QLocalSocket* client = m_server->nextPendingConnection()) {
                     connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+                    // A request may arrive in pieces; only a whole line counts.
                     connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                        if (client->readAll().contains(kComeForward))
-                            emit comeForwardRequested();
+                        while (client->canReadLine()) {
+                            if (client->readLine() == kComeForward)
+                                emit comeForwardRequested();
+                        }
                     });
                 }
             });

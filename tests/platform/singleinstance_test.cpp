@@ -2,7 +2,9 @@
 #include "platform/singleinstance.h"
 
 #include <QFile>
+#include <QLocalSocket>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUuid>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -49,6 +51,24 @@ TEST(SingleInstance, ALaterCopyCanCallTheFirstForward)
     SingleInstance second(program);
     ASSERT_TRUE(second.anotherIsRunning());
     second.askRunningToComeForward();
+    EXPECT_TRUE(forward.wait(5000));
+    EXPECT_EQ(forward.count(), 1);
+}
+
+TEST(SingleInstance, ARequestThatArrivesInPiecesStillCallsTheFirstForward)
+{
+    const QString program = uniqueProgramName();
+    SingleInstance first(program);
+    ASSERT_FALSE(first.anotherIsRunning());
+    QSignalSpy forward(&first, &SingleInstance::comeForwardRequested);
+    QLocalSocket later;
+    later.connectToServer(first.serverPath());
+    ASSERT_TRUE(later.waitForConnected(5000));
+    later.write("come-");
+    ASSERT_TRUE(later.waitForBytesWritten(5000));
+    QTest::qWait(100); // the first copy reads the piece before the rest comes
+    later.write("forward\n");
+    ASSERT_TRUE(later.waitForBytesWritten(5000));
     EXPECT_TRUE(forward.wait(5000));
     EXPECT_EQ(forward.count(), 1);
 }
