@@ -11,8 +11,6 @@
 namespace platform {
 namespace {
 
-constexpr const char* kLayoutsKey = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\";
-
 // A layout id is eight hex digits; its handle is that number, as Windows gives an input method's
 // layout the handle of its id.
 std::optional<HKL> handleForId(QByteArrayView id)
@@ -34,8 +32,8 @@ QByteArray idForHandle(HKL handle)
 bool layoutIsRegistered(const QByteArray& id)
 {
     HKEY key = 0;
-    const LONG result =
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, QByteArray(kLayoutsKey + id).constData(), 0, KEY_QUERY_VALUE, &key);
+    const LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, QByteArray(kKeyboardLayoutsKey + id).constData(), 0,
+                                      KEY_QUERY_VALUE, &key);
     RegCloseKey(key);
     return result == ERROR_SUCCESS;
 }

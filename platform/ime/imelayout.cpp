@@ -1,12 +1,11 @@
 #include "platform/ime/imelayout.h"
 
 #include "platform/gbk.h"
+#include "platform/keyboard.h"
 #include "platform/registry.h"
 
 namespace platform::ime {
 namespace {
-
-constexpr QByteArrayView kLayoutsKey = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\";
 
 bool isCandidateId(QByteArrayView id)
 {
@@ -16,7 +15,7 @@ bool isCandidateId(QByteArrayView id)
 // The REG_SZ value "layout text" of the id's key, up to its first NUL; empty when absent.
 QByteArray layoutText(QByteArrayView id)
 {
-    const QByteArray keyPath = kLayoutsKey.toByteArray() + id.toByteArray();
+    const QByteArray keyPath = QByteArray(kKeyboardLayoutsKey) + id.toByteArray();
     HKEY key = 0;
     QByteArray text;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.constData(), 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {

@@ -8,6 +8,7 @@
 #include "platform/keyboard.h"
 #include "platform/paths.h"
 #include "platform/problems.h"
+#include "platform/virtualkeys.h"
 #include "platform/windowproc.h"
 
 #include <QApplication>
@@ -35,44 +36,17 @@ bool isLayoutSwitchKey(const QKeyEvent* event)
     return event->key() == Qt::Key_Space && (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
-// A keypad key read as a digit while the emulated NumLock is on, whatever the physical lock says.
-int keypadDigit(int key)
-{
-    switch (key) {
-    case Qt::Key_Insert:
-        return 0;
-    case Qt::Key_End:
-        return 1;
-    case Qt::Key_Down:
-        return 2;
-    case Qt::Key_PageDown:
-        return 3;
-    case Qt::Key_Left:
-        return 4;
-    case Qt::Key_Clear:
-        return 5;
-    case Qt::Key_Right:
-        return 6;
-    case Qt::Key_Home:
-        return 7;
-    case Qt::Key_Up:
-        return 8;
-    case Qt::Key_PageUp:
-        return 9;
-    default:
-        return key >= Qt::Key_0 && key <= Qt::Key_9 ? key - Qt::Key_0 : -1;
-    }
-}
-
 ComposerKey classify(const QKeyEvent* event)
 {
     using Kind = ComposerKey::Kind;
     const int key = event->key();
     const bool keypad = event->modifiers() & Qt::KeypadModifier;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (keypad && isNumLockOn() && modifiers == Qt::NoModifier) {
-        if (const int digit = keypadDigit(key); digit >= 0)
-            return ComposerKey::ofDigit(digit);
+    if (keypad && modifiers == Qt::NoModifier) {
+        // A keypad key is a digit while the emulated NumLock is on, whatever the physical lock says.
+        const auto read = readQtKey(*event);
+        if (read && read->qtKey >= Qt::Key_0 && read->qtKey <= Qt::Key_9)
+            return ComposerKey::ofDigit(read->qtKey - Qt::Key_0);
     }
     switch (key) {
     case Qt::Key_Shift:
