@@ -12,8 +12,8 @@ public:
     // One step; true when the clock has reached 00:00.
     bool step();
 
-    int minutesLeft() const { return m_minutesLeft; }
-    int secondsLeft() const { return m_secondsLeft; }
+    // Whether at least one step has passed since the start.
+    bool hasStepped() const { return m_minutesLeft != m_startMinutes || m_secondsLeft != 0; }
     // "mm:ss".
     QString text() const;
 

@@ -122,7 +122,7 @@ void DrillWindow::CmdStart_Click()
     m_picture3->hide();
     m_correctCount = 0;
     m_typedCount = 0;
-    m_label2->setText(shell::vb::formatPercent(0));
+    m_label2->setText(shell::vb::formatPercent(0.0));
     m_timer1->start();
     m_cmdStart->setEnabled(false);
     m_command1->setEnabled(true);
@@ -280,8 +280,7 @@ void DrillWindow::Command1_Click()
     Module1::ActivateEnglishLayout();
     m_timer1->stop();
     // Figures only when something was judged and the clock has moved.
-    const double minutes = m_countdown.elapsedMinutes(m_enteredMinutes);
-    if (m_typedCount != 0 && m_enteredMinutes != m_countdown.minutesLeft() && minutes > 0)
+    if (m_typedCount != 0 && m_countdown.hasStepped())
         showScores();
     m_typedCount = 0;
     m_cmdStart->setEnabled(true);

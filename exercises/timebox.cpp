@@ -29,7 +29,9 @@ protected:
     {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Backspace)
+            // Delete types no character where the drills come from, though this platform gives it one.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
                 return false;
             const QString text = key->text();
             if (!text.isEmpty() && !std::all_of(text.begin(), text.end(), isTimeCharacter))

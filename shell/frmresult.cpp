@@ -38,7 +38,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QFont& font, const
 
 } // namespace
 
-QString resultSummaryLine(double minutes, std::int64_t typed, std::int64_t correct, CountStyle style)
+QString resultSummaryLine(float minutes, std::int64_t typed, std::int64_t correct, CountStyle style)
 {
     return QStringLiteral("用时") + shell::vb::formatOneDecimal(minutes) + QStringLiteral("分 打字") +
            countText(typed, style) + QStringLiteral("个 其中正确") + countText(correct, style) +

@@ -17,8 +17,9 @@ enum class CountStyle
     PlainDigits,
 };
 
-// "用时" + minutes + "分 打字" + typed + "个 其中正确" + correct + "个".
-QString resultSummaryLine(double minutes, std::int64_t typed, std::int64_t correct, CountStyle style);
+// "用时" + minutes (single precision, as the callers keep them) + "分 打字" + typed + "个 其中正确" +
+// correct + "个".
+QString resultSummaryLine(float minutes, std::int64_t typed, std::int64_t correct, CountStyle style);
 
 class FrmResult : public QDialog
 {

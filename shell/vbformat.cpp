@@ -6,14 +6,49 @@
 namespace shell::vb {
 namespace {
 
-// Rounds halves away from zero and writes the result as plain digits; a result of zero carries no
-// minus sign.
-QString wholeText(double value)
+constexpr int kDoubleDigits = 15;
+constexpr int kSingleDigits = 7;
+
+// Adds one to a string of decimal digits.
+void increment(QString& digits)
 {
-    const double rounded = std::round(value);
-    if (rounded == 0.0)
-        return QStringLiteral("0");
-    return QString::number(rounded, 'f', 0);
+    qsizetype i = digits.size() - 1;
+    for (; i >= 0 && digits[i] == u'9'; --i)
+        digits[i] = u'0';
+    if (i < 0)
+        digits.prepend(u'1');
+    else
+        digits[i] = QChar(digits[i].unicode() + 1);
+}
+
+// value × 10^scale written with `decimals` places, rounded on the value's first `significant`
+// decimal digits, halves away from zero; a result of zero carries no minus sign.
+QString roundedText(double value, int scale, int decimals, int significant)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    const QString scientific = QString::number(std::fabs(value), 'e', significant - 1); // d.ddde±x
+    const qsizetype e = scientific.indexOf(u'e');
+    const QString digits = scientific.left(e).remove(u'.');
+    const qsizetype kept = scientific.mid(e + 1).toInt() + scale + 1 + decimals;
+
+    // The value × 10^(scale + decimals), rounded, as decimal digits.
+    QString scaled;
+    if (kept >= digits.size()) {
+        scaled = digits + QString(kept - digits.size(), u'0');
+    } else {
+        scaled = kept > 0 ? digits.left(kept) : QString();
+        if (kept >= 0 && digits[kept] >= u'5')
+            increment(scaled);
+    }
+    while (scaled.startsWith(u'0'))
+        scaled.remove(0, 1);
+    const bool zero = scaled.isEmpty();
+    if (scaled.size() <= decimals)
+        scaled.prepend(QString(decimals + 1 - scaled.size(), u'0'));
+    if (decimals > 0)
+        scaled.insert(scaled.size() - decimals, u'.');
+    return value < 0 && !zero ? u'-' + scaled : scaled;
 }
 
 bool isBlank(QChar c)
@@ -25,23 +60,32 @@ bool isBlank(QChar c)
 
 QString formatPercent(double fraction)
 {
-    return wholeText(fraction * 100.0) + u'%';
+    return roundedText(fraction, 2, 0, kDoubleDigits) + u'%';
+}
+
+QString formatPercent(float fraction)
+{
+    return roundedText(fraction, 2, 0, kSingleDigits) + u'%';
 }
 
 QString formatWhole(double value)
 {
-    return wholeText(value);
+    return roundedText(value, 0, 0, kDoubleDigits);
+}
+
+QString formatWhole(float value)
+{
+    return roundedText(value, 0, 0, kSingleDigits);
 }
 
 QString formatOneDecimal(double value)
 {
-    const double tenths = std::round(std::fabs(value) * 10.0);
-    if (tenths == 0.0)
-        return QStringLiteral("0.0");
-    const double whole = std::floor(tenths / 10.0);
-    const int decimal = static_cast<int>(tenths - whole * 10.0);
-    QString text = QString::number(whole, 'f', 0) + u'.' + QString::number(decimal);
-    return value < 0 ? u'-' + text : text;
+    return roundedText(value, 0, 1, kDoubleDigits);
+}
+
+QString formatOneDecimal(float value)
+{
+    return roundedText(value, 0, 1, kSingleDigits);
 }
 
 QString formatTwoDigits(int value)

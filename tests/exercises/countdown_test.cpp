@@ -17,6 +17,20 @@ TEST(Countdown, FirstStepBorrowsAMinute)
     EXPECT_EQ(clock.text(), QStringLiteral("09:59"));
 }
 
+TEST(Countdown, HasSteppedFromTheFirstStepOnUntilTheNextStart)
+{
+    Countdown clock;
+    clock.start(1);
+    EXPECT_FALSE(clock.hasStepped());
+    clock.step();
+    EXPECT_TRUE(clock.hasStepped());
+    for (int step = 1; step < 60; ++step)
+        clock.step();
+    EXPECT_TRUE(clock.hasStepped()); // at 00:00
+    clock.start(1);
+    EXPECT_FALSE(clock.hasStepped());
+}
+
 TEST(Countdown, ReachesZeroAfterTheFullTimeAndNotBefore)
 {
     Countdown clock;

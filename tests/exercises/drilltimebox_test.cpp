@@ -88,6 +88,20 @@ TEST_F(TimeBox, StopInTheFirstSecondsOfAFractionalRunShowsNoNegativeTime)
     EXPECT_GT(Module1::gTypingSpeed, 0.0f);
 }
 
+TEST_F(TimeBox, ElapsedTimeHalfwayBetweenTenthsRoundsUp)
+{
+    start();
+    type(0, item(0)->text());
+    for (int step = 0; step < 21; ++step) // 0.35 minutes
+        m_window->Timer1_Timer();
+    button("Command1")->click();
+    ASSERT_EQ(seams.ui.modalWindows().size(), 1);
+    const QString line = FrmResult::instance().Label4()->text();
+    EXPECT_TRUE(
+        line.startsWith(QStringLiteral("用时0.5分").replace(QStringLiteral("0.5"), QStringLiteral("0.4"))))
+        << line.toStdString();
+}
+
 TEST_F(TimeBox, TakesOnlyDigitsPointAndBackspace)
 {
     txtTime()->setFocus();
@@ -97,6 +111,17 @@ TEST_F(TimeBox, TakesOnlyDigitsPointAndBackspace)
     QTest::keyClicks(txtTime(), QStringLiteral(" ."));
     EXPECT_EQ(txtTime()->text(), QStringLiteral("5."));
     QTest::keyClick(txtTime(), Qt::Key_Backspace);
+    EXPECT_EQ(txtTime()->text(), QStringLiteral("5"));
+}
+
+TEST_F(TimeBox, DeleteKeyStillDeletes)
+{
+    txtTime()->setFocus();
+    txtTime()->setText(QStringLiteral("15"));
+    txtTime()->setCursorPosition(0);
+    // As this platform delivers it: with the DEL character as its text.
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7F)));
+    QCoreApplication::sendEvent(txtTime(), &del);
     EXPECT_EQ(txtTime()->text(), QStringLiteral("5"));
 }
 

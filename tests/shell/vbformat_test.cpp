@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PercentFormat,
                                            FormatCase{"roundsDown", 0.834, "83%"},
                                            FormatCase{"halfAwayFromZero", 0.125, "13%"},
                                            FormatCase{"twoDecimalSingle", double(0.29f), "29%"},
-                                           FormatCase{"aboveOne", 1.5, "150%"}),
+                                           FormatCase{"aboveOne", 1.5, "150%"},
+                                           FormatCase{"decimalHalf", 23.0 / 40, "58%"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class WholeFormat : public ::testing::TestWithParam<FormatCase>
@@ -69,8 +70,47 @@ INSTANTIATE_TEST_SUITE_P(Cases, OneDecimalFormat,
                                            FormatCase{"roundsUp", 0.25, "0.3"},
                                            FormatCase{"tiny", 0.04, "0.0"}, FormatCase{"carry", 9.96, "10.0"},
                                            FormatCase{"single", double(0.9f), "0.9"},
-                                           FormatCase{"negative", -2.5, "-2.5"}),
+                                           FormatCase{"negative", -2.5, "-2.5"},
+                                           FormatCase{"decimalHalf", 0.35, "0.4"},
+                                           FormatCase{"negativeDecimalHalf", -0.35, "-0.4"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Singles round on the seven digits they print with: 0.35 held as a single lies just below 0.35.
+struct SingleCase
+{
+    const char* name;
+    float value;
+    const char* percent;
+    const char* whole;
+    const char* oneDecimal;
+};
+
+void PrintTo(const SingleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SingleFormat : public ::testing::TestWithParam<SingleCase>
+{
+};
+
+TEST_P(SingleFormat, RoundsTheDigitsTheSinglePrintsWith)
+{
+    EXPECT_EQ(formatPercent(GetParam().value), QString::fromUtf8(GetParam().percent));
+    EXPECT_EQ(formatWhole(GetParam().value), QString::fromUtf8(GetParam().whole));
+    EXPECT_EQ(formatOneDecimal(GetParam().value), QString::fromUtf8(GetParam().oneDecimal));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SingleFormat,
+    ::testing::Values(SingleCase{"pointThirtyFive", 0.35f, "35%", "0", "0.4"},
+                      SingleCase{"twentySevenSeconds", static_cast<float>(27 / 60.0), "45%", "0", "0.5"},
+                      SingleCase{"percentHalf", 0.285f, "29%", "0", "0.3"},
+                      SingleCase{"speedHalf", 78.5f, "7850%", "79", "78.5"},
+                      SingleCase{"nineTenths", 0.9f, "90%", "1", "0.9"},
+                      SingleCase{"zero", 0.0f, "0%", "0", "0.0"},
+                      SingleCase{"large", 2000000.0f, "200000000%", "2000000", "2000000.0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TwoDigitFormat, PadsToTwoDigits)
 {
