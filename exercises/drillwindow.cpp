@@ -106,17 +106,14 @@ void DrillWindow::CmdStart_Click()
         return;
     }
 
-    std::optional<int> minutes = minutesFromText(m_txtTime->text());
-    if (!isValidMinutes(minutes)) {
-        if (!m_description.testsMinutesAtStart)
-            TxtTime_LostFocus(); // these windows rely on the time box's own check
-        minutes = kDefaultMinutes;
-    }
+    const std::optional<int> entered = minutesFromText(m_txtTime->text());
+    const bool valid = isValidMinutes(entered);
+    if (!valid && !m_description.testsMinutesAtStart)
+        TxtTime_LostFocus(); // these windows rely on the time box's own check
     // The elapsed time is later reckoned from what the user entered, fraction and all; an entry
     // that did not pass counts as the ten minutes actually run.
-    m_enteredMinutes = isValidMinutes(minutesFromText(m_txtTime->text())) ? shell::vb::val(m_txtTime->text())
-                                                                          : double(kDefaultMinutes);
-    m_countdown.start(*minutes);
+    m_enteredMinutes = valid ? shell::vb::val(m_txtTime->text()) : double(kDefaultMinutes);
+    m_countdown.start(valid ? *entered : kDefaultMinutes);
     setPanel(4, m_countdown.text());
     setPanel(1, m_description.prompt);
     m_picture3->hide();

@@ -34,7 +34,6 @@ public:
     explicit DrillWindow(const DrillDescription& description, QWidget* parent = nullptr);
     ~DrillWindow() override;
 
-    const DrillDescription& description() const { return m_description; }
     // The lesson table could not be read; the window then does not open.
     bool loadFailed() const { return m_loadFailed; }
     int exec() override;

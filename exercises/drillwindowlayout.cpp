@@ -71,6 +71,8 @@ void DrillWindow::buildWindow()
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(995);
+    // The countdown counts its own ticks as seconds; a coarse timer may slip by up to 5% a tick.
+    m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &DrillWindow::Timer1_Timer);
 }
 

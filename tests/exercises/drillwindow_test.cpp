@@ -87,6 +87,7 @@ TEST_P(DrillMember, StartShowsAPageOfTheDrawnRows)
     EXPECT_EQ(m_window->focusWidget(), box(0));
     EXPECT_TRUE(child<QTimer>(QStringLiteral("Timer1"))->isActive());
     EXPECT_EQ(child<QTimer>(QStringLiteral("Timer1"))->interval(), 995);
+    EXPECT_EQ(child<QTimer>(QStringLiteral("Timer1"))->timerType(), Qt::PreciseTimer);
     EXPECT_FALSE(button("CmdStart")->isEnabled());
     EXPECT_TRUE(button("Command1")->isEnabled());
     EXPECT_TRUE(button("Command3")->isEnabled());
