@@ -3,16 +3,44 @@
 #include "platform/problems.h"
 #include "platform/registry.h"
 
+#include <QFile>
+#include <QLockFile>
+
 #include <cstring>
+#include <functional>
 #include <map>
+#include <sys/stat.h>
 
 namespace platform {
 namespace {
+
+// Which version of a hive file was read: every save puts a new file in place, so another
+// program's save shows as a new file (or a changed one, should something else write it).
+struct FileStamp
+{
+    bool exists = false;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp stampOf(const QString& filePath)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(filePath).constData(), &info) != 0)
+        return {};
+    return {true, info.st_ino, info.st_size,
+            static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
+}
 
 struct LoadedHive
 {
     RegistryHive hive;
     QString filePath;
+    FileStamp stamp; // of the file the hive was last read from or saved to
     bool loaded = false;
     bool writable = true; // false when a damaged file could not be moved out of the way
 };
@@ -43,17 +71,22 @@ bool isRoot(HKEY key)
     return key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER;
 }
 
+// The hive as its file holds it now: read on first use, and read again when another program (the
+// other of the two, say) has saved it since, so that neither undoes the other's settings.
 LoadedHive& loadedHive(HKEY root)
 {
     LoadedHive& entry = root == HKEY_LOCAL_MACHINE ? state().localMachine : state().currentUser;
     if (!entry.loaded) {
         entry.loaded = true;
         entry.filePath = hiveFilePath(root);
-        const RegistryHive::LoadResult result = entry.hive.load(entry.filePath);
-        if (!result.ok) {
-            entry.writable = !result.setAsidePath.isEmpty();
-            reportProblem(result.message);
-        }
+    } else if (!entry.writable || stampOf(entry.filePath) == entry.stamp) {
+        return entry; // a damaged file that could not be set aside is not read twice
+    }
+    const RegistryHive::LoadResult result = entry.hive.load(entry.filePath);
+    entry.stamp = stampOf(entry.filePath);
+    if (!result.ok) {
+        entry.writable = !result.setAsidePath.isEmpty();
+        reportProblem(result.message);
     }
     return entry;
 }
@@ -96,7 +129,20 @@ LONG saveHive(LoadedHive& entry)
         reportProblem(QStringLiteral("无法保存注册表文件 %1：%2").arg(entry.filePath, error));
         return ERROR_ACCESS_DENIED;
     }
+    entry.stamp = stampOf(entry.filePath);
     return ERROR_SUCCESS;
+}
+
+// Changes a hive and saves it, with no other program's save in between.
+LONG changeHive(HKEY root, const std::function<void(RegistryHive&)>& change)
+{
+    const QString filePath = hiveFilePath(root);
+    QLockFile lock(filePath + QStringLiteral(".lock"));
+    // Without the lock (a folder that cannot be written, a stuck program) the save goes ahead alone.
+    lock.tryLock(2000);
+    LoadedHive& entry = loadedHive(root);
+    change(entry.hive);
+    return saveHive(entry);
 }
 
 LONG openKey(HKEY root, const char* subKey, DWORD access, bool create, HKEY* result)
@@ -108,12 +154,11 @@ LONG openKey(HKEY root, const char* subKey, DWORD access, bool create, HKEY* res
     if (!base)
         return ERROR_INVALID_HANDLE;
     const QByteArray path = joinPath(base->path, subKey);
-    LoadedHive& entry = loadedHive(base->root);
-    if (!entry.hive.hasKey(path)) {
+    if (!loadedHive(base->root).hive.hasKey(path)) {
         if (!create)
             return ERROR_FILE_NOT_FOUND;
-        entry.hive.createKey(path);
-        if (const LONG saved = saveHive(entry); saved != ERROR_SUCCESS)
+        const LONG saved = changeHive(base->root, [&path](RegistryHive& hive) { hive.createKey(path); });
+        if (saved != ERROR_SUCCESS)
             return saved;
     }
     *result = addHandle(OpenKey{base->root, path, access});
@@ -191,11 +236,12 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD /*reserved*/, DWORD t
         return ERROR_ACCESS_DENIED;
     if (!data && dataSize > 0)
         return ERROR_INVALID_PARAMETER;
-    LoadedHive& entry = loadedHive(open->root);
     const QByteArray bytes =
         dataSize > 0 ? QByteArray(reinterpret_cast<const char*>(data), dataSize) : QByteArray();
-    entry.hive.setValue(open->path, valueName ? valueName : "", RegistryValue{type, bytes});
-    return saveHive(entry);
+    const QByteArray name = valueName ? valueName : "";
+    return changeHive(open->root, [&](RegistryHive& hive) {
+        hive.setValue(open->path, name, RegistryValue{type, bytes});
+    });
 }
 
 LONG RegCloseKey(HKEY key)

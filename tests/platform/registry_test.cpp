@@ -233,6 +233,39 @@ TEST_F(RegistryTest, EveryWriteReplacesTheHiveFileWhole)
               QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
 }
 
+// Both programs keep settings in the same user hive, each with its own copy in memory.
+TEST_F(RegistryTest, AnotherProgramsSavedSettingsAreKeptAndSeen)
+{
+    const HKEY key = create(HKEY_CURRENT_USER, "Software\\Orvesk\\Talvoren");
+    const BYTE first[] = "1";
+    ASSERT_EQ(RegSetValueExA(key, "mine", 0, REG_SZ, first, sizeof first), ERROR_SUCCESS);
+
+    const QString path = hiveFilePath(HKEY_CURRENT_USER);
+    RegistryHive other;
+    ASSERT_TRUE(other.load(path).ok);
+    other.setValue("Software\\Orvesk\\Corvelle", "theirs", {REG_SZ, bytes("2", 2)});
+    ASSERT_TRUE(other.save(path));
+
+    const BYTE second[] = "3";
+    ASSERT_EQ(RegSetValueExA(key, "mine", 0, REG_SZ, second, sizeof second), ERROR_SUCCESS);
+    RegCloseKey(key);
+    RegistryHive onDisk;
+    ASSERT_TRUE(onDisk.load(path).ok);
+    EXPECT_EQ(onDisk.value("Software\\Orvesk\\Corvelle", "theirs"), (RegistryValue{REG_SZ, bytes("2", 2)}));
+    EXPECT_EQ(onDisk.value("Software\\Orvesk\\Talvoren", "mine"), (RegistryValue{REG_SZ, bytes("3", 2)}));
+
+    other.setValue("Software\\Orvesk\\Corvelle", "theirs", {REG_SZ, bytes("4", 2)});
+    ASSERT_TRUE(other.save(path));
+    HKEY theirs = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle", 0, KEY_READ, &theirs),
+              ERROR_SUCCESS);
+    BYTE read[8] = {};
+    DWORD size = sizeof read;
+    EXPECT_EQ(RegQueryValueExA(theirs, "theirs", nullptr, nullptr, read, &size), ERROR_SUCCESS);
+    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(read), size), bytes("4", 2));
+    RegCloseKey(theirs);
+}
+
 TEST_F(RegistryTest, AMissingUserFolderIsCreatedOnTheFirstWrite)
 {
     const QString nested = folders.userFolder() + QStringLiteral("not/yet/there/");
