@@ -3,7 +3,9 @@
 #include "platform/registry.h"
 #include "tests/support/testfolders.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -116,6 +118,22 @@ TEST_F(KeyboardTest, KeyStateTableIsReplacedWholeAndReadBack)
     EXPECT_FALSE(isNumLockOn());
     EXPECT_EQ(changes.size(), 2);
     EXPECT_FALSE(SetKeyboardState(nullptr));
+}
+
+TEST_F(KeyboardTest, PressingTheLockKeysTogglesTheEmulatedStateOncePerPress)
+{
+    QLineEdit edit;
+    edit.show();
+    edit.setFocus();
+    ASSERT_NE(edit.windowHandle(), nullptr);
+    // Through the window, as a real key press comes: the window and then the focus widget see it.
+    QTest::keyClick(edit.windowHandle(), Qt::Key_NumLock);
+    EXPECT_TRUE(isNumLockOn());
+    QTest::keyClick(edit.windowHandle(), Qt::Key_CapsLock);
+    EXPECT_EQ(GetKeyState(VK_CAPITAL) & 1, 1);
+    EXPECT_TRUE(isNumLockOn());
+    QTest::keyClick(edit.windowHandle(), Qt::Key_NumLock);
+    EXPECT_FALSE(isNumLockOn());
 }
 
 } // namespace
