@@ -82,9 +82,11 @@ LoadedHive& loadedHive(HKEY root)
     } else if (!entry.writable || stampOf(entry.filePath) == entry.stamp) {
         return entry; // a damaged file that could not be set aside is not read twice
     }
-    const RegistryHive::LoadResult result = entry.hive.load(entry.filePath);
+    // Stamped before reading: a save that slips in between makes the next call read again.
     entry.stamp = stampOf(entry.filePath);
+    const RegistryHive::LoadResult result = entry.hive.load(entry.filePath);
     if (!result.ok) {
+        entry.stamp = stampOf(entry.filePath); // the damaged file is gone, or is never read again
         entry.writable = !result.setAsidePath.isEmpty();
         reportProblem(result.message);
     }
