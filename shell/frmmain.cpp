@@ -165,22 +165,22 @@ void frmmain::buildPanels()
     orange.setColor(QPalette::Window, QColor(239, 167, 8));
     picture1->setPalette(orange);
 
-    buildPictureButton(picture1, 0, 120, QStringLiteral("ImgPad"), QStringLiteral("小键盘训练"),
-                       QStringLiteral("Label1"), 919);
-    buildPictureButton(picture1, 1, 1440, QStringLiteral("ImgTrain"), QStringLiteral("Talvoren汉字训练"),
-                       QStringLiteral("Label2"), 2280);
-    buildPictureButton(picture1, 2, 2880, QStringLiteral("ImgTest"), QStringLiteral("Talvoren汉字测试"),
-                       QStringLiteral("Label3"), 3720);
-    buildPictureButton(picture1, 3, 4320, QStringLiteral("ImgExit"), QStringLiteral("退 出 系 统"),
-                       QStringLiteral("Label4"), 5160);
-    m_buttons[0].hint = QStringLiteral("单击此按钮将进入小键盘练习");
-    m_buttons[1].hint = QStringLiteral("单击此按钮将进入Talvoren汉字训练");
-    m_buttons[2].hint = QStringLiteral("单击此按钮将进入Talvoren汉字测试");
-    m_buttons[3].hint = QStringLiteral("单击此按钮将退出系统");
-    m_buttons[0].click = &frmmain::ImgPad_Click;
-    m_buttons[1].click = &frmmain::ImgTrain_Click;
-    m_buttons[2].click = &frmmain::ImgTest_Click;
-    m_buttons[3].click = &frmmain::ImgExit_Click;
+    m_buttons = {
+        {QStringLiteral("ImgPad"), 120, QStringLiteral("101.gif"), QStringLiteral("102.gif"),
+         QStringLiteral("Label1"), 919, QStringLiteral("小键盘训练"),
+         QStringLiteral("单击此按钮将进入小键盘练习"), &frmmain::ImgPad_Click},
+        {QStringLiteral("ImgTrain"), 1440, QStringLiteral("103.gif"), QStringLiteral("104.gif"),
+         QStringLiteral("Label2"), 2280, QStringLiteral("Talvoren汉字训练"),
+         QStringLiteral("单击此按钮将进入Talvoren汉字训练"), &frmmain::ImgTrain_Click},
+        {QStringLiteral("ImgTest"), 2880, QStringLiteral("105.gif"), QStringLiteral("106.gif"),
+         QStringLiteral("Label3"), 3720, QStringLiteral("Talvoren汉字测试"),
+         QStringLiteral("单击此按钮将进入Talvoren汉字测试"), &frmmain::ImgTest_Click},
+        {QStringLiteral("ImgExit"), 4320, QStringLiteral("107.gif"), QStringLiteral("108.gif"),
+         QStringLiteral("Label4"), 5160, QStringLiteral("退 出 系 统"),
+         QStringLiteral("单击此按钮将退出系统"), &frmmain::ImgExit_Click},
+    };
+    for (PictureButton& button : m_buttons)
+        buildPictureButton(picture1, button);
 
     m_picture2 = new QWidget(central);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
@@ -200,30 +200,21 @@ void frmmain::buildPanels()
     logo->setPixmap(logoPicture(logo->size()));
 }
 
-void frmmain::buildPictureButton(QWidget* panel, int index, int top, const QString& name,
-                                 const QString& caption, const QString& labelName, int labelTop)
+void frmmain::buildPictureButton(QWidget* panel, PictureButton& button)
 {
-    auto* image = new QLabel(panel);
-    image->setObjectName(name);
-    image->setGeometry(px(120), px(top), px(1200), px(600));
-    image->setScaledContents(true);
-    image->setMouseTracking(true);
-    image->installEventFilter(this);
+    button.image = new QLabel(panel);
+    button.image->setObjectName(button.name);
+    button.image->setGeometry(px(120), px(button.top), px(1200), px(600));
+    button.image->setScaledContents(true);
+    button.image->setMouseTracking(true);
+    button.image->installEventFilter(this);
 
-    auto* label = new QLabel(caption, panel);
-    label->setObjectName(labelName);
-    label->setGeometry(px(0), px(labelTop), px(1455), px(255));
+    auto* label = new QLabel(button.caption, panel);
+    label->setObjectName(button.labelName);
+    label->setGeometry(px(0), px(button.labelTop), px(1455), px(255));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(shell::songTi(9, true));
     shrinkToFit(label);
-
-    static const char* const pictures[4][2] = {
-        {"101.gif", "102.gif"}, {"103.gif", "104.gif"}, {"105.gif", "106.gif"}, {"107.gif", "108.gif"}};
-    PictureButton button;
-    button.image = image;
-    button.normalPicture = QString::fromLatin1(pictures[index][0]);
-    button.pressedPicture = QString::fromLatin1(pictures[index][1]);
-    m_buttons.append(button);
 }
 
 QList<frmmain::GroupItem> frmmain::buildGroup(const QString& iconName, const QString& labelName, int count)
@@ -278,9 +269,8 @@ void frmmain::buildMenus()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    auto addMenu = [](QWidget* owner, const QString& caption, const QString& name) {
-        QMenu* menu = qobject_cast<QMenuBar*>(owner) ? static_cast<QMenuBar*>(owner)->addMenu(caption)
-                                                     : static_cast<QMenu*>(owner)->addMenu(caption);
+    auto addMenu = [](auto* owner, const QString& caption, const QString& name) {
+        QMenu* menu = owner->addMenu(caption);
         menu->setObjectName(name);
         return menu;
     };

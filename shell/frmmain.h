@@ -20,9 +20,6 @@ public:
     explicit frmmain(QWidget* parent = nullptr);
     ~frmmain() override;
 
-    // The program folder this window reads its button pictures and help file from, ending in '/'.
-    QString programFolder() const { return ProgramFolder; }
-
     // Event handlers, callable as the events would call them.
     void ImgPad_Click();
     void ImgTrain_Click();
@@ -54,13 +51,19 @@ private:
         QLabel* label = nullptr;
         Opening opening;
     };
+    // One picture button of the left panel with its caption below it; positions in twips.
     struct PictureButton
     {
-        QLabel* image = nullptr;
+        QString name;
+        int top = 0;
         QString normalPicture;
         QString pressedPicture;
+        QString labelName;
+        int labelTop = 0;
+        QString caption;
         QString hint;
         void (frmmain::*click)() = nullptr;
+        QLabel* image = nullptr;
     };
 
     void Form_Load();
@@ -70,8 +73,7 @@ private:
     void IndentMenuLabels();
 
     void buildPanels();
-    void buildPictureButton(QWidget* panel, int index, int top, const QString& name, const QString& caption,
-                            const QString& labelName, int labelTop);
+    void buildPictureButton(QWidget* panel, PictureButton& button);
     void buildGroups();
     QList<GroupItem> buildGroup(const QString& iconName, const QString& labelName, int count);
     void buildMenus();

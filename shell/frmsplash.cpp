@@ -9,7 +9,6 @@
 #include "shell/module1.h"
 #include "shell/programexit.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
 class QTimer;
 
 namespace platform {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTest>
@@ -321,13 +322,91 @@ TEST_F(MainWindowTest, RightButtonOnTheRightPanelPopsUpTheTrainingMenu)
     menu->hide();
 }
 
-TEST_F(MainWindowTest, DrillMenuListsTheLessonsInCatalogueOrder)
+// Every menu and item in order, with its name and caption; the drill menu holds the lesson titles.
+QStringList menuOutline(const QList<QAction*>& actions, const QString& indent = {})
 {
-    for (const LessonRow& lesson : lessonRows()) {
-        auto* action = child<QAction>(QStringLiteral("TalvorenTestMenu_") + QString::number(lesson.index));
-        EXPECT_EQ(action->text(), lesson.title);
+    QStringList lines;
+    for (QAction* action : actions) {
+        if (QMenu* menu = action->menu()) {
+            lines << indent + menu->objectName() + u' ' + menu->title();
+            lines << menuOutline(menu->actions(), indent + QStringLiteral("  "));
+        } else {
+            lines << indent + action->objectName() + u' ' +
+                         (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
     }
+    return lines;
 }
+
+TEST_F(MainWindowTest, MenusCarryTheirNamesAndCaptionsInOrder)
+{
+    QStringList expected{
+        QStringLiteral("FileMenu 文件(&F)"),
+        QStringLiteral("  FileMenufrmmaint 管理码本"),
+        QStringLiteral("  FileMenuExit 退出(&E)"),
+        QStringLiteral("TrainMenu 训练(&T)"),
+        QStringLiteral("  KeyboardPad 小键盘指法训练"),
+        QStringLiteral("    skeyboard 小键盘练习"),
+        QStringLiteral("    playkeyboard 小键盘游戏"),
+        QStringLiteral("  Splite1 -"),
+        QStringLiteral("  TalvorenBase Talvoren汉字训练(&B)"),
+    };
+    for (const LessonRow& lesson : lessonRows())
+        expected << QStringLiteral("    TalvorenTestMenu_%1 ").arg(lesson.index) + lesson.title;
+    expected << QStringList{
+        QStringLiteral("  splite2 -"),
+        QStringLiteral("  hanzhitest Talvoren汉字测试"),
+        QStringLiteral("  playtest Talvoren游戏测试"),
+        QStringLiteral("HelpMenu 帮助(&H)"),
+        QStringLiteral("  help 主题与索引"),
+        QStringLiteral("  AboutTalvorenSystem 关于Talvoren汉字教学软件"),
+    };
+    EXPECT_EQ(menuOutline(m_window->menuBar()->actions()), expected);
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Talvoren输入法2002简易版教学系统"));
+}
+
+// The four picture buttons of the left panel, each with its caption below it (twips at 15 a pixel).
+struct ButtonRow
+{
+    const char* button;
+    int top;
+    const char* normal;
+    const char* label;
+    int labelTop;
+    QString caption;
+};
+
+class ButtonLayoutTest : public MainWindowTest, public ::testing::WithParamInterface<ButtonRow>
+{
+};
+
+TEST_P(ButtonLayoutTest, StandsWhereTheTableSaysWithItsCaptionAndPointer)
+{
+    const ButtonRow& row = GetParam();
+    auto* button = child<QLabel>(QString::fromLatin1(row.button));
+    auto* label = child<QLabel>(QString::fromLatin1(row.label));
+    const auto px = [](int twips) { return qRound(twips / 15.0); };
+
+    EXPECT_EQ(button->parentWidget()->objectName(), QStringLiteral("Picture1"));
+    EXPECT_EQ(button->geometry(), QRect(px(120), px(row.top), px(1200), px(600)));
+    EXPECT_TRUE(button->hasScaledContents());
+    EXPECT_EQ(button->pixmap().toImage(), buttonPicture(QString::fromLatin1(row.normal)));
+    EXPECT_EQ(button->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(label->parentWidget(), button->parentWidget());
+    EXPECT_EQ(label->geometry(), QRect(0, px(row.labelTop), px(1455), px(255)));
+    EXPECT_EQ(label->text(), row.caption);
+    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(label->font().bold());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, ButtonLayoutTest,
+    ::testing::Values(
+        ButtonRow{"ImgPad", 120, "101.gif", "Label1", 919, QStringLiteral("小键盘训练")},
+        ButtonRow{"ImgTrain", 1440, "103.gif", "Label2", 2280, QStringLiteral("Talvoren汉字训练")},
+        ButtonRow{"ImgTest", 2880, "105.gif", "Label3", 3720, QStringLiteral("Talvoren汉字测试")},
+        ButtonRow{"ImgExit", 4320, "107.gif", "Label4", 5160, QStringLiteral("退 出 系 统")}),
+    [](const auto& info) { return std::string(info.param.button); });
 
 class HelpTest : public MainWindowTest
 {
