@@ -392,6 +392,7 @@ TEST_P(ButtonLayoutTest, StandsWhereTheTableSaysWithItsCaptionAndPointer)
     EXPECT_TRUE(button->hasScaledContents());
     EXPECT_EQ(button->pixmap().toImage(), buttonPicture(QString::fromLatin1(row.normal)));
     EXPECT_EQ(button->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(button->cursor().pixmap().toImage(), platform::resources::icon(127).pixmap(32, 32).toImage());
     EXPECT_EQ(label->parentWidget(), button->parentWidget());
     EXPECT_EQ(label->geometry(), QRect(0, px(row.labelTop), px(1455), px(255)));
     EXPECT_EQ(label->text(), row.caption);
@@ -527,6 +528,9 @@ TEST_P(IconLayoutTest, StandsWhereTheTableSays)
     EXPECT_GE(label->height(), 3 * metrics.height());
     EXPECT_EQ(icon->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(label->cursor().shape(), Qt::BitmapCursor);
+    const QImage pointer = platform::resources::icon(128).pixmap(32, 32).toImage();
+    EXPECT_EQ(icon->cursor().pixmap().toImage(), pointer);
+    EXPECT_EQ(label->cursor().pixmap().toImage(), pointer);
 }
 
 INSTANTIATE_TEST_SUITE_P(
