@@ -33,13 +33,4 @@ const QList<Lesson>& lessonCatalogue()
     return lessons;
 }
 
-const Lesson* lessonByTitle(const QString& title)
-{
-    for (const Lesson& lesson : lessonCatalogue()) {
-        if (lesson.title == title)
-            return &lesson;
-    }
-    return nullptr;
-}
-
 } // namespace shell

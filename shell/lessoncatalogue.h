@@ -19,7 +19,5 @@ struct Lesson
 
 // Index order, 0 to 10.
 const QList<Lesson>& lessonCatalogue();
-// The lesson with exactly that title; nullptr when there is none.
-const Lesson* lessonByTitle(const QString& title);
 
 } // namespace shell

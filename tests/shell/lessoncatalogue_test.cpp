@@ -1,4 +1,4 @@
-// The lesson catalogue: order, lookup by title, and the resources each lesson names.
+// The lesson catalogue: order and the resources each lesson names.
 #include "platform/resources.h"
 #include "shell/lessoncatalogue.h"
 
@@ -17,17 +17,6 @@ TEST(LessonCatalogue, ElevenLessonsInIndexOrderWithDistinctTitles)
         titles.insert(lessons[i].title);
     }
     EXPECT_EQ(titles.size(), 11);
-}
-
-TEST(LessonCatalogue, FindsEachLessonByItsTitleOnly)
-{
-    for (const shell::Lesson& lesson : shell::lessonCatalogue())
-        EXPECT_EQ(shell::lessonByTitle(lesson.title), &lesson);
-    // The colour lesson's label differs from its title; only the title names it.
-    const shell::Lesson& colour = shell::lessonCatalogue()[10];
-    ASSERT_NE(colour.label, colour.title);
-    EXPECT_EQ(shell::lessonByTitle(colour.label), nullptr);
-    EXPECT_EQ(shell::lessonByTitle(QString()), nullptr);
 }
 
 TEST(LessonCatalogue, EveryIconAndHelpTextIsAResource)
