@@ -137,6 +137,14 @@ void DrillTest::drawRows(const QList<int>& rows, int recordCount)
     seams.random.setValues(values);
 }
 
+void DrillTest::drawSpreadPage(const Member& member)
+{
+    QList<float> values;
+    for (int k = 0; k < member.pageSize; ++k)
+        values.append(static_cast<float>((k + 0.5) / member.pageSize));
+    seams.random.setValues(values);
+}
+
 void DrillTest::drawFirstRows(const Member& member, int recordCount)
 {
     QList<int> rows;

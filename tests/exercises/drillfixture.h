@@ -47,6 +47,8 @@ protected:
     // The next page draws these row positions (in a table of recordCount rows), in order.
     void drawRows(const QList<int>& rows, int recordCount);
     void drawFirstRows(const Member& member, int recordCount);
+    // A page's draws spread evenly over the table, whatever its size.
+    void drawSpreadPage(const Member& member);
     void start();
 
     QLineEdit* box(int k) const;

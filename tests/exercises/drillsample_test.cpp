@@ -28,10 +28,7 @@ TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
     ASSERT_NE(openWindow(m), nullptr);
     ASSERT_FALSE(m_window->loadFailed());
 
-    QList<float> values;
-    for (int k = 0; k < m.pageSize; ++k)
-        values.append(static_cast<float>((k + 0.5) / m.pageSize));
-    seams.random.setValues(values);
+    drawSpreadPage(m);
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty()) << seams.ui.messageTexts().join(u'|').toStdString();
     for (int k = 0; k < m.pageSize; ++k) {
@@ -86,10 +83,7 @@ TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
     Module1::gDatabase = platform::dao::Database::open(folders.copySampleDatabase(&error));
     const Member& m = members()[2];
     ASSERT_NE(openWindow(m), nullptr);
-    QList<float> values;
-    for (int k = 0; k < m.pageSize; ++k)
-        values.append(static_cast<float>((k + 0.5) / m.pageSize));
-    seams.random.setValues(values);
+    drawSpreadPage(m);
     start();
     ASSERT_TRUE(inputMethod.isOn());
 

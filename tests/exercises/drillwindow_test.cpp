@@ -399,10 +399,7 @@ TEST_P(DrillMember, TooFewCompleteRowsGiveTheMessage)
     rows[2].word = QString();
     useLesson(QString::fromUtf8(m.table), rows);
     ASSERT_NE(openWindow(m), nullptr);
-    QList<float> values;
-    for (int k = 0; k < m.pageSize; ++k)
-        values.append(static_cast<float>((k + 0.5) / m.pageSize));
-    seams.random.setValues(values);
+    drawSpreadPage(m);
     start();
     EXPECT_EQ(seams.ui.messageBoxes().size(), 1);
     EXPECT_TRUE(button("CmdStart")->isEnabled());

@@ -42,17 +42,23 @@ QList<imetest::CodeGroup> groups(std::mt19937& random, int count, int minChars, 
     return result;
 }
 
+// The synthetic code file (characters and words, always the same) and an empty user word file.
+void writeSyntheticFiles(const QString& folder)
+{
+    std::mt19937 random(2002);
+    imetest::writeFile(
+        folder + QLatin1StringView(kCodeFileName),
+        imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
+    imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
+}
+
 // Writes the synthetic files once and loads them, as the input method does when switched on.
 const CodeTable& table()
 {
     static const CodeTable loaded = [] {
-        std::mt19937 random(2002);
         QTemporaryDir dir;
         const QString folder = dir.path() + u'/';
-        imetest::writeFile(
-            folder + QLatin1StringView(kCodeFileName),
-            imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
-        imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
+        writeSyntheticFiles(folder);
         LoadedTable result = loadCodeTable(folder);
         if (!result.table)
             qFatal("%s", qPrintable(result.problem->describe()));
@@ -97,13 +103,9 @@ BENCHMARK(BM_TypeCode);
 
 void BM_LoadFiles(benchmark::State& state)
 {
-    std::mt19937 random(2002);
     QTemporaryDir dir;
     const QString folder = dir.path() + u'/';
-    imetest::writeFile(
-        folder + QLatin1StringView(kCodeFileName),
-        imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
-    imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
+    writeSyntheticFiles(folder);
     for (auto _ : state)
         benchmark::DoNotOptimize(loadCodeTable(folder).table->size());
 }
