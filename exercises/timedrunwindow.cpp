@@ -86,6 +86,13 @@ void TimedRunWindow::reportLoadFailure(const platform::dao::DaoError& error)
         shell::endProgram(0);
 }
 
+void TimedRunWindow::reportReadFailure(const platform::dao::DaoError& error)
+{
+    platform::UiService::instance().messageBox(
+        this, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
+        platform::MB_OK | platform::MB_ICONINFORMATION);
+}
+
 void TimedRunWindow::reportTooFewRows()
 {
     platform::UiService::instance().messageBox(this, tooFewRowsMessage(), Module1::gExerciseTitle,
@@ -94,9 +101,14 @@ void TimedRunWindow::reportTooFewRows()
 
 bool TimedRunWindow::drawNewPage()
 {
-    if (m_lessonRs && LoadDrillPage())
-        return true;
-    reportTooFewRows();
+    try {
+        if (m_lessonRs && LoadDrillPage())
+            return true;
+        reportTooFewRows();
+    } catch (const platform::dao::DaoError& error) {
+        // A table damaged after the window opened: the window stays, without a run.
+        reportReadFailure(error);
+    }
     return false;
 }
 

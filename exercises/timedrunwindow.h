@@ -70,7 +70,8 @@ protected:
     // text, icon and caption, and counts its rows.
     void Form_Load();
 
-    // Draws and shows a new page; false when the lesson has too few rows for one.
+    // Draws and shows a new page; false when the lesson has too few rows for one. Database errors
+    // pass to the caller, which reports them.
     virtual bool LoadDrillPage() = 0;
     // At start, after the clock has started and before the first box takes the focus.
     virtual void runStarting() {}
@@ -109,6 +110,7 @@ private:
     void buildSidePanel(QWidget* body);
     void buildStatusBar();
     void reportLoadFailure(const platform::dao::DaoError& error);
+    void reportReadFailure(const platform::dao::DaoError& error);
     void reportTooFewRows();
     // A new page, or the reason there is none told to the user.
     bool drawNewPage();
