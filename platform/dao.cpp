@@ -25,9 +25,22 @@ QString quoted(const QString& identifier)
     throw DaoError(message.toStdString());
 }
 
+// SQLITE_BUSY and SQLITE_LOCKED, whose extended codes keep them in the low byte.
+bool isLockError(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == 5 || code == 6);
+}
+
+[[noreturn]] void failOn(const QString& what, const QSqlError& error)
+{
+    throw DaoError((what + QStringLiteral(": ") + error.text()).toStdString(), isLockError(error));
+}
+
 [[noreturn]] void failQuery(const QString& what, const QSqlQuery& query)
 {
-    fail(what + QStringLiteral(": ") + query.lastError().text());
+    failOn(what, query.lastError());
 }
 
 QSqlDatabase openConnection(const QString& connectionName)
@@ -60,24 +73,25 @@ std::unique_ptr<Database> Database::open(const QString& filePath)
         fail(QStringLiteral("cannot open database %1: no such file").arg(filePath));
     static std::atomic<int> connections{0};
     const QString name = QStringLiteral("talvoren-dao-%1").arg(++connections);
-    QString problem;
+    QSqlError problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(filePath);
         if (!db.isValid())
-            problem = QStringLiteral("the SQLite driver is not available");
+            problem = QSqlError(QStringLiteral("the SQLite driver is not available"), {},
+                                QSqlError::ConnectionError);
         else if (!db.open())
-            problem = db.lastError().text();
+            problem = db.lastError();
         else {
             // SQLite opens anything lazily; reading the schema is what proves it is a database.
             QSqlQuery probe(db);
             if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-                problem = probe.lastError().text();
+                problem = probe.lastError();
         }
     }
-    if (!problem.isEmpty()) {
+    if (problem.isValid()) {
         QSqlDatabase::removeDatabase(name);
-        fail(QStringLiteral("cannot open database %1: %2").arg(filePath, problem));
+        failOn(QStringLiteral("cannot open database %1").arg(filePath), problem);
     }
     std::unique_ptr<Database> database(new Database);
     database->m_connectionName = name;
