@@ -7,6 +7,7 @@
 #include "platform/uiservice.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
+#include "shell/frmmaint.h"
 #include "shell/frmsplash.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
     platform::ime::InputMethod::install();
     exercises::registerDrillWindows();
     shell::registerExercise(QStringLiteral("frmAbout"), [](QWidget* parent) { return new frmAbout(parent); });
+    shell::registerExercise(QStringLiteral("frmmaint"), [](QWidget* parent) { return new frmmaint(parent); });
 
     frmSplash splash;
     splash.Form_Load();
