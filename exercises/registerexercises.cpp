@@ -4,6 +4,7 @@
 #include "exercises/drillwindow.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
+#include "shell/frmmaint.h"
 
 namespace exercises {
 namespace {
@@ -25,6 +26,7 @@ void registerExerciseWindows()
     }
     // One line a window.
     registerWindow<frmAbout>(QStringLiteral("frmAbout"));
+    registerWindow<frmmaint>(QStringLiteral("frmmaint"));
 }
 
 } // namespace exercises

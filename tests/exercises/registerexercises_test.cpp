@@ -13,7 +13,7 @@ TEST_F(DrillTest, EveryWindowIsRegisteredUnderItsOwnName)
     const QStringList windows{QStringLiteral("frmwubushou"), QStringLiteral("Frmcijm"),
                               QStringLiteral("Frmcizu2"),    QStringLiteral("Frmcizu3"),
                               QStringLiteral("Frmcizu4"),    QStringLiteral("Frmcizu5"),
-                              QStringLiteral("frmAbout")};
+                              QStringLiteral("frmAbout"),    QStringLiteral("frmmaint")};
     shell::clearExercises();
     exercises::registerExerciseWindows();
     for (const QString& name : windows) {
