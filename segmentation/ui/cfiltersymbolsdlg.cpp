@@ -29,13 +29,8 @@ void appendLine(QListWidget* list, const QByteArray& line)
 CFilterSymbolsDlg::CFilterSymbolsDlg(QWidget* parent)
     : QDialog(parent), m_programFolder(platform::programFolder())
 {
-    setObjectName(QStringLiteral("CFilterSymbolsDlg"));
-    setWindowTitle(QStringLiteral("自己定义过滤文本与符号"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFont(segmentation::dialogFont());
-    const segmentation::DialogUnits du(font());
-    setFixedSize(du.size(250, 150));
+    const segmentation::DialogUnits du = segmentation::setUpDialog(
+        this, QStringLiteral("CFilterSymbolsDlg"), QStringLiteral("自己定义过滤文本与符号"), 250, 150);
 
     du.place(new QLabel(QStringLiteral("已有的文本与符号"), this), 7, 7, 130, 9);
     m_list = new QListWidget(this);

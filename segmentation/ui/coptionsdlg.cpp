@@ -40,13 +40,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
     m_values = readOptionsSettings();
     m_editionAsRead = m_values.edition;
 
-    setObjectName(QStringLiteral("COptionsDlg"));
-    setWindowTitle(QStringLiteral("选项"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFont(dialogFont());
-    const DialogUnits du(font());
-    setFixedSize(du.size(248, 182));
+    const DialogUnits du = setUpDialog(this, QStringLiteral("COptionsDlg"), QStringLiteral("选项"), 248, 182);
 
     const auto label = [&](const QString& text, int left, int top, int width) {
         auto* widget = new QLabel(text, this);

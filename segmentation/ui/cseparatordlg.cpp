@@ -42,13 +42,8 @@ public:
 CSeparatorDlg::CSeparatorDlg(QWidget* parent)
     : QDialog(parent), m_separator(segmentation::readOrCreateSeparator())
 {
-    setObjectName(QStringLiteral("CSeparatorDlg"));
-    setWindowTitle(QStringLiteral("输入分隔符"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFont(segmentation::dialogFont());
-    const segmentation::DialogUnits du(font());
-    setFixedSize(du.size(160, 76));
+    const segmentation::DialogUnits du = segmentation::setUpDialog(this, QStringLiteral("CSeparatorDlg"),
+                                                                   QStringLiteral("输入分隔符"), 160, 76);
 
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("SeparatorEdit_1048"));

@@ -1,5 +1,6 @@
 #include "segmentation/ui/dialogunits.h"
 
+#include <QDialog>
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -57,6 +58,19 @@ QSize DialogUnits::size(int width, int height) const
 void DialogUnits::place(QWidget* widget, int left, int top, int width, int height) const
 {
     widget->setGeometry(rect(left, top, width, height));
+}
+
+DialogUnits setUpDialog(QDialog* dialog, const QString& objectName, const QString& title, int width,
+                        int height)
+{
+    dialog->setObjectName(objectName);
+    dialog->setWindowTitle(title);
+    dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setFont(dialogFont());
+    const DialogUnits units(dialog->font());
+    dialog->setFixedSize(units.size(width, height));
+    return units;
 }
 
 } // namespace segmentation

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 
+class QDialog;
 class QWidget;
 
 namespace segmentation {
@@ -29,5 +30,10 @@ private:
     int m_baseWidth;  // average character width in pixels
     int m_baseHeight; // character height in pixels
 };
+
+// Gives a dialog its name, caption, the dialog font and its fixed size from the template's units,
+// and returns the units its controls are placed in.
+DialogUnits setUpDialog(QDialog* dialog, const QString& objectName, const QString& title, int width,
+                        int height);
 
 } // namespace segmentation
