@@ -29,14 +29,6 @@ protected:
     CFilterSymbolsDlg dialog;
 };
 
-TEST_F(FilterSymbolsDlgTest, OpensOnTheDefaultListWrittenForIt)
-{
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("自己定义过滤文本与符号"));
-    ASSERT_EQ(list()->count(), 30);
-    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("，          逗号"));
-    EXPECT_EQ(fileBytes().count("\r\n"), 30);
-}
-
 TEST_F(FilterSymbolsDlgTest, AnAddedSymbolIsWrittenAsTheLastLineOnOk)
 {
     dialog.show();

@@ -80,17 +80,6 @@ TEST_F(FilterSymbolsTest, DamagedLinesAddNothingAndKeepTheSymbolsAligned)
     EXPECT_EQ(filterSymbols(loaded.lines), QByteArray("\xA3\xAC\xA1\xA3\xA3\xBB"));
 }
 
-TEST_F(FilterSymbolsTest, WrittenLinesReadBackInOrder)
-{
-    QList<QByteArray> lines = defaultFilterLines();
-    lines.removeFirst();
-    lines.append(filterLine(platform::gbk::encode(u"．．"), platform::gbk::encode(u"点")));
-    ASSERT_TRUE(writeFilterFile(path(), lines));
-    EXPECT_EQ(loadFilterLines(folders.programFolder()).lines, lines);
-    EXPECT_EQ(lines.last(),
-              platform::gbk::encode(u"．") + QByteArray(10, ' ') + platform::gbk::encode(u"点"));
-}
-
 TEST_F(FilterSymbolsTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
 {
     writeFile(path(), "\xA3\xAC          old\r\n");

@@ -172,20 +172,6 @@ TEST_F(SettingsTest, TheHintColourIsReadAndWrittenOnlyWhileTheHintIsOn)
     EXPECT_EQ(readOptionsSettings().hintColor, 0x00AA00u);
 }
 
-TEST_F(SettingsTest, TheOptionsWriteStoresWhatItHolds)
-{
-    SettingsValues values;
-    values.alternateColor1 = 0x010203;
-    values.timeLimitOn = 1;
-    values.minutes = 60;
-    values.edition = 0;
-    values.codeHint = false;
-    ASSERT_TRUE(writeOptionsSettings(values));
-    EXPECT_EQ(readOptionsSettings(), values);
-    EXPECT_EQ(stored(QStringLiteral("是否编码提示")), binary(0));
-    EXPECT_EQ(stored(QStringLiteral("是否使用Talvoren输入法2002B标准版")), binary(0));
-}
-
 TEST_F(SettingsTest, SeparatorsAreStoredWithoutTerminatorAndReadBackWhole)
 {
     const QByteArray longest(79, 'x');
