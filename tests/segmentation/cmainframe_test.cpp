@@ -182,17 +182,6 @@ TEST_F(MainFrameTest, AKeySendsItsCommandOnlyWhileTheUpdateRuleEnablesIt)
     EXPECT_EQ(upgrades, 1);
 }
 
-TEST_F(MainFrameTest, UnattachedCommandsAreGreyedOut)
-{
-    m_frame->updateCommandStates();
-    for (int id : {segmentation::ID_FILE_NEW, segmentation::ID_UPGRADE_CUSTOM_BOOK,
-                   segmentation::ID_FONT_SETTING, segmentation::ID_TEST_START, segmentation::ID_OPTIONS})
-        EXPECT_FALSE(m_frame->action(id)->isEnabled()) << id;
-    for (int id :
-         {segmentation::ID_VIEW_TOOLBAR, segmentation::ID_VIEW_STATUS_BAR, segmentation::ID_APP_EXIT})
-        EXPECT_TRUE(m_frame->action(id)->isEnabled()) << id;
-}
-
 TEST_F(MainFrameTest, BarsAreShownAndHiddenWithACheckMarkAndExitCloses)
 {
     showActive();
