@@ -1,5 +1,6 @@
 // The emulated code page: GBK conversions, the lead-byte test and the rule for imported files.
 #include "platform/gbk.h"
+#include "platform/imelookup.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 
 TEST(Gbk, EncodesAndDecodesChineseAndAscii)
 {
-    const QString text = QStringLiteral("Talvoren输入法2002简易版");
+    const QString text = imeDisplayName();
     const QByteArray encoded = gbk::encode(text);
     // 输 is CA E4 in GBK; ASCII stays one byte, each Chinese character takes two.
     EXPECT_TRUE(encoded.startsWith("Talvoren\xCA\xE4"));
