@@ -1,12 +1,12 @@
 # Compiles the help pages into talvorencaihelp.chm (run with cmake -P by the build).
-# In: CHMCMD, ICONV, SOURCE_DIR (the help sources), WORK_DIR (scratch folder), OUTPUT (the staged file).
+# In: CHMCMD, ICONV, SOURCE_DIR (the help sources' folder), SOURCES (their names, separated by '|'), WORK_DIR (scratch folder), OUTPUT (the staged file).
 # HTML Help viewers read the project, contents and index files in the code page of the help's language
 # (GBK for 0x804), so those three are converted; the pages carry their own charset and are copied.
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
-file(GLOB sources ${SOURCE_DIR}/*)
-foreach(source ${sources})
-  get_filename_component(name ${source} NAME)
+string(REPLACE "|" ";" names "${SOURCES}")
+foreach(name ${names})
+  set(source ${SOURCE_DIR}/${name})
   if(name MATCHES "\\.(hhp|hhc|hhk)$")
     execute_process(COMMAND ${ICONV} -f UTF-8 -t GBK -o ${WORK_DIR}/${name} ${source} RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0)
