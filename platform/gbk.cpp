@@ -37,24 +37,15 @@ QStringDecoder& decoder()
     return converter.fresh();
 }
 
-constexpr bool isTrailByte(unsigned char byte)
-{
-    return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
-}
-
-// A lead byte as the last byte, with no trail byte after it. Pairs are counted from the start, as
-// the decoder pairs them: a lead byte takes the next byte only when that is a trail byte.
+// A lead byte as the last byte, with no trail byte after it. A byte that cannot lead ends any pair,
+// and the lead bytes after it pair up in turn (each can also be a trail byte), so the last one is
+// lone when they are odd in number.
 bool endsWithLoneLeadByte(QByteArrayView bytes)
 {
-    if (bytes.isEmpty() || !isLeadByte(static_cast<unsigned char>(bytes.back())))
-        return false;
-    qsizetype i = 0;
-    while (i < bytes.size() - 1) {
-        const bool pair = isLeadByte(static_cast<unsigned char>(bytes[i])) &&
-                          isTrailByte(static_cast<unsigned char>(bytes[i + 1]));
-        i += pair ? 2 : 1;
-    }
-    return i == bytes.size() - 1;
+    qsizetype leads = 0;
+    for (qsizetype i = bytes.size() - 1; i >= 0 && isLeadByte(static_cast<unsigned char>(bytes[i])); --i)
+        ++leads;
+    return leads % 2 == 1;
 }
 
 bool isValidUtf8(const QByteArray& bytes)
