@@ -1,14 +1,15 @@
 #include "platform/registry.h"
 
+#include "platform/atomicfile.h"
 #include "platform/clock.h"
 #include "platform/gbk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cctype>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -166,16 +167,34 @@ const RegistryHive::Key* RegistryHive::find(QByteArrayView keyPath) const
     return key;
 }
 
-RegistryHive::Key& RegistryHive::ensure(QByteArrayView keyPath)
+RegistryHive::Key* RegistryHive::ensure(QByteArrayView keyPath)
 {
+    const QList<QByteArray> parts = splitPath(keyPath);
+    if (parts.size() > kMaxKeyDepth)
+        return nullptr;
     Key* key = &m_root;
-    for (const QByteArray& part : splitPath(keyPath)) {
+    for (const QByteArray& part : parts) {
         Key& child = key->subkeys[foldName(part)];
         if (child.name.isEmpty())
             child.name = part;
         key = &child;
     }
-    return *key;
+    return key;
+}
+
+RegistryHive::Key::~Key()
+{
+    std::vector<std::map<QByteArray, Key>> pending;
+    if (!subkeys.empty())
+        pending.push_back(std::move(subkeys));
+    while (!pending.empty()) {
+        // Each key of this level hands its subkeys on before it goes, so it goes without recursion.
+        std::map<QByteArray, Key> level = std::move(pending.back());
+        pending.pop_back();
+        for (auto& [folded, child] : level)
+            if (!child.subkeys.empty())
+                pending.push_back(std::move(child.subkeys));
+    }
 }
 
 bool RegistryHive::hasKey(QByteArrayView keyPath) const
@@ -183,9 +202,9 @@ bool RegistryHive::hasKey(QByteArrayView keyPath) const
     return find(keyPath) != nullptr;
 }
 
-void RegistryHive::createKey(QByteArrayView keyPath)
+bool RegistryHive::createKey(QByteArrayView keyPath)
 {
-    ensure(keyPath);
+    return ensure(keyPath) != nullptr;
 }
 
 std::optional<RegistryValue> RegistryHive::value(QByteArrayView keyPath, QByteArrayView valueName) const
@@ -199,28 +218,16 @@ std::optional<RegistryValue> RegistryHive::value(QByteArrayView keyPath, QByteAr
     return it->second.second;
 }
 
-void RegistryHive::setValue(QByteArrayView keyPath, QByteArrayView valueName, const RegistryValue& value)
+bool RegistryHive::setValue(QByteArrayView keyPath, QByteArrayView valueName, const RegistryValue& value)
 {
-    auto& slot = ensure(keyPath).values[foldName(valueName)];
+    Key* key = ensure(keyPath);
+    if (!key)
+        return false;
+    auto& slot = key->values[foldName(valueName)];
     if (slot.first.isEmpty())
         slot.first = valueName.toByteArray();
     slot.second = value;
-}
-
-void RegistryHive::writeKey(QByteArray& out, const QByteArray& path, const Key& key, bool isRoot)
-{
-    if (!isRoot || !key.values.empty()) {
-        out += '[' + escapeName(path) + "]\n";
-        for (const auto& [folded, entry] : key.values) {
-            const auto& [name, value] = entry;
-            if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
-                out += "# " + readableText(value.data) + '\n';
-            out += '"' + escapeName(name) + "\" " + typeToText(value.type) + ' ' +
-                   value.data.toHex().toUpper() + '\n';
-        }
-    }
-    for (const auto& [folded, child] : key.subkeys)
-        writeKey(out, isRoot ? child.name : path + '\\' + child.name, child, false);
+    return true;
 }
 
 QByteArray RegistryHive::toText() const
@@ -228,7 +235,34 @@ QByteArray RegistryHive::toText() const
     QByteArray out = kHeader.toByteArray() + '\n';
     out += "# Key and value names escape bytes outside printable ASCII as %XX; value data are hex bytes;\n"
            "# a comment line above a string value shows its text.\n";
-    writeKey(out, QByteArray(), m_root, true);
+    // Keys in depth-first order from a stack of our own, however deep they go. A key gets a line
+    // of its own only when it holds values or nothing at all: the path of a subkey brings its
+    // parents back, so a chain of keys is written once, not once per level.
+    struct Pending
+    {
+        const Key* key;
+        QByteArray path;
+    };
+    std::vector<Pending> pending{{&m_root, QByteArray()}};
+    while (!pending.empty()) {
+        const Pending current = std::move(pending.back());
+        pending.pop_back();
+        const Key& key = *current.key;
+        const bool isRoot = current.key == &m_root;
+        if (!key.values.empty() || (!isRoot && key.subkeys.empty())) {
+            out += '[' + escapeName(current.path) + "]\n";
+            for (const auto& [folded, entry] : key.values) {
+                const auto& [name, value] = entry;
+                if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
+                    out += "# " + readableText(value.data) + '\n';
+                out += '"' + escapeName(name) + "\" " + typeToText(value.type) + ' ' +
+                       value.data.toHex().toUpper() + '\n';
+            }
+        }
+        for (auto it = key.subkeys.rbegin(); it != key.subkeys.rend(); ++it)
+            pending.push_back(
+                {&it->second, isRoot ? it->second.name : current.path + '\\' + it->second.name});
+    }
     out += kTrailer.toByteArray() + '\n';
     return out;
 }
@@ -240,6 +274,8 @@ std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString*
             *error = line > 0 ? QStringLiteral("第%1行：%2").arg(line).arg(why) : why;
         return std::nullopt;
     };
+    if (text.size() > kMaxFileBytes)
+        return fail(0, QStringLiteral("文件超过 %1 字节的上限").arg(kMaxFileBytes));
     const QList<QByteArray> lines = text.toByteArray().split('\n');
     if (lines.isEmpty() || lines.first().trimmed() != kHeader)
         return fail(1, QStringLiteral("缺少文件头"));
@@ -265,7 +301,8 @@ std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString*
             currentKey = unescapeName(QByteArrayView(line).sliced(1, line.size() - 2));
             if (!currentKey)
                 return fail(lineNumber, QStringLiteral("键名无法识别"));
-            hive.createKey(*currentKey);
+            if (!hive.createKey(*currentKey))
+                return fail(lineNumber, QStringLiteral("键的层次超过 %1 层").arg(kMaxKeyDepth));
         } else if (line.startsWith('"')) {
             const qsizetype close = line.indexOf('"', 1);
             if (close < 0 || !currentKey)
@@ -297,7 +334,8 @@ RegistryHive::LoadResult RegistryHive::load(const QString& filePath)
         return {};
     QString why;
     if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray text = file.readAll();
+        // One byte past the bound is enough to know the file is beyond it.
+        const QByteArray text = file.read(kMaxFileBytes + 1);
         file.close();
         if (auto parsed = fromText(text, &why)) {
             *this = std::move(*parsed);
@@ -328,14 +366,13 @@ bool RegistryHive::save(const QString& filePath, QString* error) const
 {
     // The user folder may not exist before the first setting is written.
     QDir().mkpath(QFileInfo(filePath).absolutePath());
-    QSaveFile file(filePath);
     const QByteArray text = toText();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    if (text.size() > kMaxFileBytes) {
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("注册表超过 %1 字节的上限").arg(kMaxFileBytes);
         return false;
     }
-    return true;
+    return writeFileAtomically(filePath, text, error);
 }
 
 } // namespace platform
