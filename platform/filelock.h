@@ -5,6 +5,8 @@
 #include <QString>
 #include <chrono>
 
+class QDeadlineTimer;
+
 namespace platform {
 
 // The lock is the kernel's (flock) on the lock file, so it ends with the process that held it:
@@ -20,11 +22,13 @@ public:
     // Waits up to timeout for a live holder to finish. False, with the reason in *error, when the
     // lock cannot be had.
     bool lock(std::chrono::milliseconds timeout, QString* error);
-    // Removes the lock file and lets go of the lock.
     void unlock();
     bool isLocked() const { return m_fd >= 0; }
 
 private:
+    // 0 once fd is locked, else the error (ETIMEDOUT when the deadline passed first).
+    static int lockWithin(int fd, const QDeadlineTimer& deadline);
+
     QByteArray m_path;
     int m_fd = -1;
 };

@@ -101,6 +101,7 @@ private:
     };
     const Key* find(QByteArrayView keyPath) const;
     Key* ensure(QByteArrayView keyPath); // null when too deep
+    static void putValue(Key& key, QByteArrayView valueName, const RegistryValue& value);
     Key m_root;
 };
 

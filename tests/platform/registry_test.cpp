@@ -50,6 +50,13 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
+    // What a folder holds apart from the hive's lock file, which stays.
+    static QStringList filesBesideTheLock(const QString& folder)
+    {
+        QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        files.removeAll(QStringLiteral("HKEY_CURRENT_USER.hive.lock"));
+        return files;
+    }
     static HKEY create(HKEY root, const char* path)
     {
         HKEY key = 0;
@@ -252,7 +259,7 @@ TEST_F(RegistryTest, EveryWriteReplacesTheHiveFileWhole)
     EXPECT_TRUE(oldContent.contains("First"));
     EXPECT_FALSE(oldContent.contains("Second"));
     EXPECT_TRUE(readFile(path).contains("[Software\\Second]"));
-    EXPECT_EQ(QDir(folders.userFolder()).entryList(QDir::Files | QDir::Hidden),
+    EXPECT_EQ(filesBesideTheLock(folders.userFolder()),
               QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
 }
 
@@ -280,7 +287,7 @@ TEST_F(RegistryTest, AFullDiskFailsTheWriteKeepsTheFileAndRemembersNothing)
     EXPECT_EQ(query(key, "kept"), QByteArray("old"));
     EXPECT_EQ(query(key, "added"), std::nullopt);
     EXPECT_EQ(readFile(path), before);
-    EXPECT_EQ(QDir(folders.userFolder()).entryList(QDir::Files | QDir::Hidden),
+    EXPECT_EQ(filesBesideTheLock(folders.userFolder()),
               QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
     // The system's own words, once for the two writes that failed alike.
     ASSERT_EQ(problems.messages.size(), 1);
@@ -316,7 +323,6 @@ TEST_F(RegistryTest, ALockFileLeftBehindIsNoLock)
         HKEY key = 0;
         EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\" + left.toHex(), &key), ERROR_SUCCESS);
         RegCloseKey(key);
-        EXPECT_FALSE(QFile::exists(lockPath));
     }
     EXPECT_TRUE(problems.messages.isEmpty());
 }
