@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QtNumeric>
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace datagen {
 
@@ -172,6 +175,29 @@ QHash<QString, QString> parseSimplifiedVariants(const QByteArray& unihanVariants
     return simplified;
 }
 
+namespace {
+
+// The frequency field: digits only, clamped to kMaxFrequency; nothing for anything else.
+std::optional<qint64> frequencyOf(const QByteArray& field)
+{
+    if (field.isEmpty())
+        return std::nullopt;
+    for (char c : field)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    bool fits = false;
+    const qulonglong value = field.toULongLong(&fits);
+    return fits && value < qulonglong(kMaxFrequency) ? qint64(value) : kMaxFrequency;
+}
+
+void addFrequency(qint64& sum, qint64 frequency)
+{
+    if (qAddOverflow(sum, frequency, &sum))
+        sum = std::numeric_limits<qint64>::max();
+}
+
+} // namespace
+
 Essay parseEssay(const QByteArray& essayText, const QHash<QString, QString>& simplified)
 {
     Essay essay;
@@ -180,9 +206,8 @@ Essay parseEssay(const QByteArray& essayText, const QHash<QString, QString>& sim
         const qsizetype tab = line.indexOf('\t');
         if (tab <= 0)
             continue;
-        bool ok = false;
-        const qint64 frequency = line.mid(tab + 1).trimmed().toLongLong(&ok);
-        if (!ok)
+        const std::optional<qint64> frequency = frequencyOf(line.mid(tab + 1).trimmed());
+        if (!frequency)
             continue;
         QString text;
         for (const char32_t codePoint : QString::fromUtf8(line.first(tab)).toUcs4()) {
@@ -191,9 +216,9 @@ Essay parseEssay(const QByteArray& essayText, const QHash<QString, QString>& sim
         }
         // A character counts wherever it appears, alone or inside a word.
         for (QChar character : text)
-            essay.characterFrequency[QString(character)] += frequency;
+            addFrequency(essay.characterFrequency[QString(character)], *frequency);
         if (text.size() > 1)
-            wordFrequency[text] += frequency;
+            addFrequency(wordFrequency[text], *frequency);
     }
     essay.words.reserve(wordFrequency.size());
     for (auto it = wordFrequency.cbegin(); it != wordFrequency.cend(); ++it)

@@ -39,8 +39,13 @@ QList<FourCornerCode> parseFourCornerCodes(const QByteArray& unihanText);
 // (GB 2312) holds it, else the first of the simplified forms, the variants and their simplified
 // forms that it holds. Characters that stay as they are have no entry.
 QHash<QString, QString> parseSimplifiedVariants(const QByteArray& unihanVariantsText);
+// Frequencies are whole numbers up to this one: a larger one counts as this, and a sum stops at
+// the largest number it can hold, so no list, however made, makes a sum run over.
+inline constexpr qint64 kMaxFrequency = 1'000'000'000'000;
+
 // Lines "word<TAB>frequency". The list is written in traditional characters; each character is
-// turned into its simplified form, and entries that become the same are added up.
+// turned into its simplified form, and entries that become the same are added up. A line whose
+// frequency is not plain digits (negative, empty, text) is left out.
 Essay parseEssay(const QByteArray& essayText, const QHash<QString, QString>& simplified);
 
 // True for one character that GBK holds as a lead and a trail byte.

@@ -1,14 +1,14 @@
 #include "platform/registry.h"
 
+#include "platform/atomicfile.h"
 #include "platform/clock.h"
 #include "platform/gbk.h"
-#include "platform/wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cctype>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -26,12 +26,36 @@ constexpr TypeName kTypeNames[] = {
     {REG_BINARY, "REG_BINARY"}, {REG_DWORD, "REG_DWORD"},
 };
 
-QByteArray typeToText(DWORD type)
+// Names and data are written and read byte by byte straight into their result: a hive is read
+// again whenever the other program has saved it, so this is done often.
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+void appendHexByte(QByteArray& out, char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    out += kHexDigits[byte >> 4];
+    out += kHexDigits[byte & 0xF];
+}
+
+void appendType(QByteArray& out, DWORD type)
 {
     for (const TypeName& entry : kTypeNames)
-        if (entry.type == type)
-            return entry.name.toByteArray();
-    return QByteArray::number(type);
+        if (entry.type == type) {
+            out += entry.name;
+            return;
+        }
+    out += QByteArray::number(type);
 }
 
 std::optional<DWORD> typeFromText(QByteArrayView text)
@@ -49,22 +73,22 @@ bool keepsLiteral(char c)
     return c >= 0x20 && c <= 0x7E && c != '%' && c != '"' && c != '[' && c != ']';
 }
 
-QByteArray escapeName(QByteArrayView name)
+void appendEscaped(QByteArray& out, QByteArrayView name)
 {
-    QByteArray out;
     for (char c : name) {
-        if (keepsLiteral(c))
+        if (keepsLiteral(c)) {
             out += c;
-        else
-            out +=
-                '%' + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0').toUpper();
+        } else {
+            out += '%';
+            appendHexByte(out, c);
+        }
     }
-    return out;
 }
 
 std::optional<QByteArray> unescapeName(QByteArrayView text)
 {
     QByteArray out;
+    out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c != '%') {
@@ -73,13 +97,11 @@ std::optional<QByteArray> unescapeName(QByteArrayView text)
             out += c;
             continue;
         }
-        if (i + 2 >= text.size())
+        const int high = i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
+        if (low < 0)
             return std::nullopt;
-        bool ok = false;
-        const uint byte = text.sliced(i + 1, 2).toByteArray().toUInt(&ok, 16);
-        if (!ok)
-            return std::nullopt;
-        out += static_cast<char>(byte);
+        out += static_cast<char>(high << 4 | low);
         i += 2;
     }
     return out;
@@ -89,10 +111,15 @@ std::optional<QByteArray> hexToBytes(QByteArrayView hex)
 {
     if (hex.size() % 2 != 0)
         return std::nullopt;
-    for (char c : hex)
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
+    QByteArray out(hex.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const int high = hexValue(hex[2 * i]);
+        const int low = hexValue(hex[2 * i + 1]);
+        if (high < 0 || low < 0)
             return std::nullopt;
-    return QByteArray::fromHex(hex.toByteArray());
+        out[i] = static_cast<char>(high << 4 | low);
+    }
+    return out;
 }
 
 // A comment line for people reading the file: the text up to its first NUL, on one line.
@@ -166,16 +193,34 @@ const RegistryHive::Key* RegistryHive::find(QByteArrayView keyPath) const
     return key;
 }
 
-RegistryHive::Key& RegistryHive::ensure(QByteArrayView keyPath)
+RegistryHive::Key* RegistryHive::ensure(QByteArrayView keyPath)
 {
+    const QList<QByteArray> parts = splitPath(keyPath);
+    if (parts.size() > kMaxKeyDepth)
+        return nullptr;
     Key* key = &m_root;
-    for (const QByteArray& part : splitPath(keyPath)) {
+    for (const QByteArray& part : parts) {
         Key& child = key->subkeys[foldName(part)];
         if (child.name.isEmpty())
             child.name = part;
         key = &child;
     }
-    return *key;
+    return key;
+}
+
+RegistryHive::Key::~Key()
+{
+    std::vector<std::map<QByteArray, Key>> pending;
+    if (!subkeys.empty())
+        pending.push_back(std::move(subkeys));
+    while (!pending.empty()) {
+        // Each key of this level hands its subkeys on before it goes, so it goes without recursion.
+        std::map<QByteArray, Key> level = std::move(pending.back());
+        pending.pop_back();
+        for (auto& [folded, child] : level)
+            if (!child.subkeys.empty())
+                pending.push_back(std::move(child.subkeys));
+    }
 }
 
 bool RegistryHive::hasKey(QByteArrayView keyPath) const
@@ -183,9 +228,9 @@ bool RegistryHive::hasKey(QByteArrayView keyPath) const
     return find(keyPath) != nullptr;
 }
 
-void RegistryHive::createKey(QByteArrayView keyPath)
+bool RegistryHive::createKey(QByteArrayView keyPath)
 {
-    ensure(keyPath);
+    return ensure(keyPath) != nullptr;
 }
 
 std::optional<RegistryValue> RegistryHive::value(QByteArrayView keyPath, QByteArrayView valueName) const
@@ -199,28 +244,21 @@ std::optional<RegistryValue> RegistryHive::value(QByteArrayView keyPath, QByteAr
     return it->second.second;
 }
 
-void RegistryHive::setValue(QByteArrayView keyPath, QByteArrayView valueName, const RegistryValue& value)
+bool RegistryHive::setValue(QByteArrayView keyPath, QByteArrayView valueName, const RegistryValue& value)
 {
-    auto& slot = ensure(keyPath).values[foldName(valueName)];
+    Key* key = ensure(keyPath);
+    if (!key)
+        return false;
+    putValue(*key, valueName, value);
+    return true;
+}
+
+void RegistryHive::putValue(Key& key, QByteArrayView valueName, const RegistryValue& value)
+{
+    auto& slot = key.values[foldName(valueName)];
     if (slot.first.isEmpty())
         slot.first = valueName.toByteArray();
     slot.second = value;
-}
-
-void RegistryHive::writeKey(QByteArray& out, const QByteArray& path, const Key& key, bool isRoot)
-{
-    if (!isRoot || !key.values.empty()) {
-        out += '[' + escapeName(path) + "]\n";
-        for (const auto& [folded, entry] : key.values) {
-            const auto& [name, value] = entry;
-            if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
-                out += "# " + readableText(value.data) + '\n';
-            out += '"' + escapeName(name) + "\" " + typeToText(value.type) + ' ' +
-                   value.data.toHex().toUpper() + '\n';
-        }
-    }
-    for (const auto& [folded, child] : key.subkeys)
-        writeKey(out, isRoot ? child.name : path + '\\' + child.name, child, false);
 }
 
 QByteArray RegistryHive::toText() const
@@ -228,7 +266,42 @@ QByteArray RegistryHive::toText() const
     QByteArray out = kHeader.toByteArray() + '\n';
     out += "# Key and value names escape bytes outside printable ASCII as %XX; value data are hex bytes;\n"
            "# a comment line above a string value shows its text.\n";
-    writeKey(out, QByteArray(), m_root, true);
+    // Keys in depth-first order from a stack of our own, however deep they go. A key gets a line
+    // of its own only when it holds values or nothing at all: the path of a subkey brings its
+    // parents back, so a chain of keys is written once, not once per level.
+    struct Pending
+    {
+        const Key* key;
+        QByteArray path;
+    };
+    std::vector<Pending> pending{{&m_root, QByteArray()}};
+    while (!pending.empty()) {
+        const Pending current = std::move(pending.back());
+        pending.pop_back();
+        const Key& key = *current.key;
+        const bool isRoot = current.key == &m_root;
+        if (!key.values.empty() || (!isRoot && key.subkeys.empty())) {
+            out += '[';
+            appendEscaped(out, current.path);
+            out += "]\n";
+            for (const auto& [folded, entry] : key.values) {
+                const auto& [name, value] = entry;
+                if (value.type == REG_SZ || value.type == REG_EXPAND_SZ)
+                    out += "# " + readableText(value.data) + '\n';
+                out += '"';
+                appendEscaped(out, name);
+                out += "\" ";
+                appendType(out, value.type);
+                out += ' ';
+                for (char byte : value.data)
+                    appendHexByte(out, byte);
+                out += '\n';
+            }
+        }
+        for (auto it = key.subkeys.rbegin(); it != key.subkeys.rend(); ++it)
+            pending.push_back(
+                {&it->second, isRoot ? it->second.name : current.path + '\\' + it->second.name});
+    }
     out += kTrailer.toByteArray() + '\n';
     return out;
 }
@@ -240,16 +313,27 @@ std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString*
             *error = line > 0 ? QStringLiteral("第%1行：%2").arg(line).arg(why) : why;
         return std::nullopt;
     };
-    const QList<QByteArray> lines = text.toByteArray().split('\n');
-    if (lines.isEmpty() || lines.first().trimmed() != kHeader)
+    if (text.size() > kMaxFileBytes)
+        return fail(0, QStringLiteral("文件超过 %1 字节的上限").arg(kMaxFileBytes));
+    // Lines as views into the text, the last one after the last line end (empty when the text ends
+    // with one).
+    qsizetype next = 0;
+    const auto nextLine = [&text, &next] {
+        qsizetype end = text.indexOf('\n', next);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView line = text.sliced(next, end - next);
+        next = end + 1;
+        return line;
+    };
+    if (nextLine().trimmed() != kHeader)
         return fail(1, QStringLiteral("缺少文件头"));
 
     RegistryHive hive;
-    std::optional<QByteArray> currentKey;
+    Key* currentKey = nullptr; // the key of the last key line, which the value lines below it fill
     bool ended = false;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const int lineNumber = static_cast<int>(i + 1);
-        QByteArray line = lines[i];
+    for (int lineNumber = 2; next <= text.size(); ++lineNumber) {
+        QByteArrayView line = nextLine();
         if (line.endsWith('\r'))
             line.chop(1);
         if (ended) {
@@ -262,24 +346,29 @@ std::optional<RegistryHive> RegistryHive::fromText(QByteArrayView text, QString*
         if (line == kTrailer) {
             ended = true;
         } else if (line.startsWith('[') && line.endsWith(']')) {
-            currentKey = unescapeName(QByteArrayView(line).sliced(1, line.size() - 2));
-            if (!currentKey)
+            const auto path = unescapeName(line.sliced(1, line.size() - 2));
+            if (!path)
                 return fail(lineNumber, QStringLiteral("键名无法识别"));
-            hive.createKey(*currentKey);
+            currentKey = hive.ensure(*path);
+            if (!currentKey)
+                return fail(lineNumber, QStringLiteral("键的层次超过 %1 层").arg(kMaxKeyDepth));
         } else if (line.startsWith('"')) {
             const qsizetype close = line.indexOf('"', 1);
             if (close < 0 || !currentKey)
                 return fail(lineNumber, QStringLiteral("值行无法识别"));
-            const auto name = unescapeName(QByteArrayView(line).sliced(1, close - 1));
-            // After the name: " TYPE HEX", where HEX is empty for an empty value.
-            const QList<QByteArray> rest = line.mid(close + 1).split(' ');
-            if (!name || rest.size() < 2 || rest.size() > 3 || !rest[0].isEmpty())
+            const auto name = unescapeName(line.sliced(1, close - 1));
+            // After the name: " TYPE HEX", where HEX (and the blank before it) may be missing for
+            // an empty value.
+            const QByteArrayView rest = line.sliced(close + 1);
+            const qsizetype space = rest.indexOf(' ', 1);
+            const QByteArrayView hex = space < 0 ? QByteArrayView() : rest.sliced(space + 1);
+            if (!name || !rest.startsWith(' ') || hex.contains(' '))
                 return fail(lineNumber, QStringLiteral("值行无法识别"));
-            const auto type = typeFromText(rest[1]);
-            const auto data = hexToBytes(rest.size() == 3 ? rest[2] : QByteArray());
+            const auto type = typeFromText(space < 0 ? rest.sliced(1) : rest.sliced(1, space - 1));
+            const auto data = hexToBytes(hex);
             if (!type || !data)
                 return fail(lineNumber, QStringLiteral("值的类型或数据无法识别"));
-            hive.setValue(*currentKey, *name, RegistryValue{*type, *data});
+            putValue(*currentKey, *name, RegistryValue{*type, *data});
         } else {
             return fail(lineNumber, QStringLiteral("无法识别的行"));
         }
@@ -297,7 +386,8 @@ RegistryHive::LoadResult RegistryHive::load(const QString& filePath)
         return {};
     QString why;
     if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray text = file.readAll();
+        // One byte past the bound is enough to know the file is beyond it.
+        const QByteArray text = file.read(kMaxFileBytes + 1);
         file.close();
         if (auto parsed = fromText(text, &why)) {
             *this = std::move(*parsed);
@@ -328,7 +418,13 @@ bool RegistryHive::save(const QString& filePath, QString* error) const
 {
     // The user folder may not exist before the first setting is written.
     QDir().mkpath(QFileInfo(filePath).absolutePath());
-    return writeWholeFile(filePath, toText(), error);
+    const QByteArray text = toText();
+    if (text.size() > kMaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("注册表超过 %1 字节的上限").arg(kMaxFileBytes);
+        return false;
+    }
+    return writeFileAtomically(filePath, text, error);
 }
 
 } // namespace platform

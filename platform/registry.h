@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <chrono>
 #include <map>
 #include <optional>
 
@@ -53,15 +54,21 @@ public:
         QString setAsidePath; // where the damaged file was moved, when it was
     };
 
+    // Bounds of a sound hive, as Windows bounds the depth of its keys; a file beyond them is damaged.
+    static constexpr qsizetype kMaxKeyDepth = 512;
+    static constexpr qsizetype kMaxFileBytes = 8 * 1024 * 1024;
+
     // A missing file is an empty hive. A damaged one is renamed aside and the hive starts empty.
     LoadResult load(const QString& filePath);
-    // Writes beside the file, then renames over it.
+    // Writes beside the file, checked to the last byte, then renames over it; a failure leaves the
+    // old file as it was. A hive whose text would pass kMaxFileBytes is not written.
     bool save(const QString& filePath, QString* error = nullptr) const;
 
     bool hasKey(QByteArrayView keyPath) const;
-    void createKey(QByteArrayView keyPath); // with every missing parent
+    // With every missing parent. False, and nothing changed, for a path deeper than kMaxKeyDepth.
+    bool createKey(QByteArrayView keyPath);
     std::optional<RegistryValue> value(QByteArrayView keyPath, QByteArrayView valueName) const;
-    void setValue(QByteArrayView keyPath, QByteArrayView valueName, const RegistryValue& value);
+    bool setValue(QByteArrayView keyPath, QByteArrayView valueName, const RegistryValue& value);
 
     bool operator==(const RegistryHive&) const = default;
 
@@ -83,11 +90,18 @@ private:
         QByteArray name;                                                   // as first written
         std::map<QByteArray, std::pair<QByteArray, RegistryValue>> values; // folded name -> (name, value)
         std::map<QByteArray, Key> subkeys;                                 // folded name -> key
+
+        Key() = default;
+        Key(const Key&) = default;
+        Key(Key&&) = default;
+        Key& operator=(const Key&) = default;
+        Key& operator=(Key&&) = default;
+        ~Key(); // frees a chain of subkeys level by level, not one call per level
         bool operator==(const Key&) const = default;
     };
     const Key* find(QByteArrayView keyPath) const;
-    Key& ensure(QByteArrayView keyPath);
-    static void writeKey(QByteArray& out, const QByteArray& path, const Key& key, bool isRoot);
+    Key* ensure(QByteArrayView keyPath); // null when too deep
+    static void putValue(Key& key, QByteArrayView valueName, const RegistryValue& value);
     Key m_root;
 };
 
@@ -96,6 +110,9 @@ private:
 QString hiveFilePath(HKEY root);
 // Forgets the loaded hives (tests, after pointing the folders elsewhere).
 void resetRegistry();
+// How long a write waits for the other program's save to finish before it fails; tests shorten it
+// (resetRegistry() puts it back).
+void setRegistryLockTimeout(std::chrono::milliseconds timeout);
 
 // The 8-bit registry calls; names are GBK, as the Windows "A" functions take them.
 LONG RegOpenKeyExA(HKEY root, const char* subKey, DWORD options, DWORD samDesired, HKEY* result);

@@ -1,11 +1,13 @@
 // The Win32-style registry calls over the two process-wide hives.
 #include "platform/gbk.h"
+#include "platform/filelock.h"
 #include "platform/paths.h"
 #include "platform/problems.h"
 #include "platform/registry.h"
 
+#include <QDir>
 #include <QFile>
-#include <QLockFile>
+#include <QFileInfo>
 
 #include <cstring>
 #include <functional>
@@ -43,7 +45,8 @@ struct LoadedHive
     QString filePath;
     FileStamp stamp; // of the file the hive was last read from or saved to
     bool loaded = false;
-    bool writable = true; // false when a damaged file could not be moved out of the way
+    bool writable = true;    // false when a damaged file could not be moved out of the way
+    QString lastSaveProblem; // reported once, until a save succeeds again
 };
 
 struct OpenKey
@@ -59,6 +62,8 @@ struct RegistryState
     LoadedHive currentUser;
     std::map<HKEY, OpenKey> openKeys;
     HKEY nextHandle = 1;
+    // Far longer than any save takes; a holder that keeps the lock this long is stuck.
+    std::chrono::milliseconds lockTimeout{10000};
 };
 
 RegistryState& state()
@@ -123,33 +128,40 @@ HKEY addHandle(const OpenKey& key)
     return handle;
 }
 
-// The hive in memory takes the change only once its file holds it, so a failed save leaves both as
-// they were and a reader never sees a value that was not stored.
-LONG saveHive(LoadedHive& entry, RegistryHive changed)
+// A failed save is reported once: every value of a settings dialog fails alike on a full disk.
+LONG failSave(LoadedHive& entry, const QString& why)
 {
-    if (!entry.writable)
-        return ERROR_ACCESS_DENIED;
-    QString error;
-    if (!changed.save(entry.filePath, &error)) {
-        reportProblem(QStringLiteral("无法保存注册表文件 %1：%2").arg(entry.filePath, error));
-        return ERROR_ACCESS_DENIED;
-    }
-    entry.hive = std::move(changed);
-    entry.stamp = stampOf(entry.filePath);
-    return ERROR_SUCCESS;
+    const QString message = QStringLiteral("无法保存注册表文件 %1：%2").arg(entry.filePath, why);
+    if (message != entry.lastSaveProblem)
+        reportProblem(message);
+    entry.lastSaveProblem = message;
+    return ERROR_ACCESS_DENIED;
 }
 
-// Changes a hive and saves it, with no other program's save in between.
+// Changes a hive and saves it, with no other program's save in between. The hive in memory takes
+// the change only once the file holds it.
 LONG changeHive(HKEY root, const std::function<void(RegistryHive&)>& change)
 {
     const QString filePath = hiveFilePath(root);
-    QLockFile lock(filePath + QStringLiteral(".lock"));
-    // Without the lock (a folder that cannot be written, a stuck program) the save goes ahead alone.
-    lock.tryLock(2000);
+    FileLock lock(filePath + QStringLiteral(".lock"));
+    QString why;
+    // The user folder may not exist before the first setting is written.
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
+    if (!lock.lock(state().lockTimeout, &why)) {
+        LoadedHive& entry = loadedHive(root);
+        return failSave(entry, why);
+    }
     LoadedHive& entry = loadedHive(root);
+    if (!entry.writable)
+        return ERROR_ACCESS_DENIED;
     RegistryHive changed = entry.hive;
     change(changed);
-    return saveHive(entry, std::move(changed));
+    if (!changed.save(entry.filePath, &why))
+        return failSave(entry, why);
+    entry.hive = std::move(changed);
+    entry.stamp = stampOf(entry.filePath);
+    entry.lastSaveProblem.clear();
+    return ERROR_SUCCESS;
 }
 
 LONG openKey(HKEY root, const char* subKey, DWORD access, bool create, HKEY* result)
@@ -161,6 +173,8 @@ LONG openKey(HKEY root, const char* subKey, DWORD access, bool create, HKEY* res
     if (!base)
         return ERROR_INVALID_HANDLE;
     const QByteArray path = joinPath(base->path, subKey);
+    if (RegistryHive::splitPath(path).size() > RegistryHive::kMaxKeyDepth)
+        return ERROR_INVALID_PARAMETER;
     if (!loadedHive(base->root).hive.hasKey(path)) {
         if (!create)
             return ERROR_FILE_NOT_FOUND;
@@ -186,6 +200,11 @@ QString hiveFilePath(HKEY root)
 void resetRegistry()
 {
     state() = RegistryState();
+}
+
+void setRegistryLockTimeout(std::chrono::milliseconds timeout)
+{
+    state().lockTimeout = timeout;
 }
 
 LONG RegOpenKeyExA(HKEY root, const char* subKey, DWORD /*options*/, DWORD samDesired, HKEY* result)

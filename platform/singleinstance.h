@@ -1,4 +1,4 @@
-// One running copy per program and user.
+// One running copy per program and user, found over a local socket in the user's private runtime folder.
 #pragma once
 
 #include <QObject>
@@ -6,6 +6,7 @@
 #include <memory>
 
 class QLocalServer;
+class QLocalSocket;
 
 namespace platform {
 
@@ -28,7 +29,10 @@ signals:
     void comeForwardRequested();
 
 private:
-    QString m_serverName;
+    // Takes requests from copies of this user only, each a short line.
+    void serve(QLocalSocket* client);
+
+    QString m_serverName; // the socket's path; empty when no private folder could be had
     std::unique_ptr<QLocalServer> m_server;
 };
 

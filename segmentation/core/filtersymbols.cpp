@@ -1,7 +1,7 @@
 #include "segmentation/core/filtersymbols.h"
 
 #include "platform/gbk.h"
-#include "platform/wholefile.h"
+#include "platform/atomicfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -136,7 +136,7 @@ bool writeFilterFile(const QString& path, const QList<QByteArray>& lines, QStrin
     for (const QByteArray& line : lines)
         content += line + "\r\n";
     QString why;
-    if (platform::writeWholeFile(path, content, &why))
+    if (platform::writeFileAtomically(path, content, &why))
         return true;
     if (error)
         *error = QStringLiteral("不能写入%1：%2").arg(path, why);

@@ -1,4 +1,6 @@
 // The registry store: hive files, byte-exact typed values, case-insensitive names, the 8-bit calls.
+#include "platform/atomicfile.h"
+#include "platform/filelock.h"
 #include "platform/problems.h"
 #include "platform/registry.h"
 #include "tests/support/fulldisk.h"
@@ -6,7 +8,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -45,11 +51,35 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
+    // What a folder holds apart from the hive's lock file, which stays.
+    static QStringList filesBesideTheLock(const QString& folder)
+    {
+        QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        files.removeAll(QStringLiteral("HKEY_CURRENT_USER.hive.lock"));
+        return files;
+    }
     static HKEY create(HKEY root, const char* path)
     {
         HKEY key = 0;
         EXPECT_EQ(RegCreateKeyA(root, path, &key), ERROR_SUCCESS);
         return key;
+    }
+    static LONG setText(HKEY key, const char* name, QByteArrayView text)
+    {
+        return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
+                              static_cast<DWORD>(text.size()));
+    }
+    // The value's bytes, or nothing when the query fails.
+    static std::optional<QByteArray> query(HKEY key, const char* name)
+    {
+        DWORD size = 0;
+        if (RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+            return std::nullopt;
+        QByteArray data(size, '\0');
+        if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size) !=
+            ERROR_SUCCESS)
+            return std::nullopt;
+        return data;
     }
 
     testsupport::TestFolders folders;
@@ -230,8 +260,121 @@ TEST_F(RegistryTest, EveryWriteReplacesTheHiveFileWhole)
     EXPECT_TRUE(oldContent.contains("First"));
     EXPECT_FALSE(oldContent.contains("Second"));
     EXPECT_TRUE(readFile(path).contains("[Software\\Second]"));
-    EXPECT_EQ(QDir(folders.userFolder()).entryList(QDir::Files),
+    EXPECT_EQ(filesBesideTheLock(folders.userFolder()),
               QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
+}
+
+TEST_F(RegistryTest, AFullDiskFailsTheWriteKeepsTheFileAndRemembersNothing)
+{
+    const HKEY key = create(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle");
+    ASSERT_EQ(setText(key, "kept", "old"), ERROR_SUCCESS);
+    const QString path = hiveFilePath(HKEY_CURRENT_USER);
+    const QByteArray before = readFile(path);
+
+    // The disk fills after the first few bytes of the next save.
+    bool wroteSome = false;
+    setFileWriteCall([&wroteSome](int fd, const void* data, size_t size) -> ssize_t {
+        if (wroteSome) {
+            errno = ENOSPC;
+            return -1;
+        }
+        wroteSome = true;
+        return ::write(fd, data, std::min<size_t>(size, 16));
+    });
+    EXPECT_NE(setText(key, "kept", "new"), ERROR_SUCCESS);
+    EXPECT_NE(setText(key, "added", "new"), ERROR_SUCCESS);
+    setFileWriteCall({});
+
+    EXPECT_EQ(query(key, "kept"), QByteArray("old"));
+    EXPECT_EQ(query(key, "added"), std::nullopt);
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(filesBesideTheLock(folders.userFolder()),
+              QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
+    // The system's own words, once for the two writes that failed alike.
+    ASSERT_EQ(problems.messages.size(), 1);
+    EXPECT_TRUE(problems.messages.front().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+
+    EXPECT_EQ(setText(key, "added", "new"), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, AWriteWaitsForALiveLockAndFailsWithoutIt)
+{
+    const HKEY key = create(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle");
+    setRegistryLockTimeout(std::chrono::milliseconds(50));
+    {
+        FileLock other(hiveFilePath(HKEY_CURRENT_USER) + QStringLiteral(".lock"));
+        ASSERT_TRUE(other.lock(std::chrono::milliseconds(0), nullptr));
+        EXPECT_NE(setText(key, "v", "1"), ERROR_SUCCESS);
+        EXPECT_EQ(query(key, "v"), std::nullopt);
+        EXPECT_EQ(problems.messages.size(), 1);
+    }
+    EXPECT_EQ(setText(key, "v", "1"), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+// What a writer that was killed may leave behind: no process holds the lock any more.
+TEST_F(RegistryTest, ALockFileLeftBehindIsNoLock)
+{
+    const QString lockPath = hiveFilePath(HKEY_CURRENT_USER) + QStringLiteral(".lock");
+    setRegistryLockTimeout(std::chrono::milliseconds(0));
+    for (const QByteArray& left :
+         {QByteArray(), QByteArray("999999\nhost\ncorvelle\n"), QByteArray("\xFF\0", 2)}) {
+        writeFile(lockPath, left);
+        HKEY key = 0;
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\" + left.toHex(), &key), ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+    EXPECT_TRUE(problems.messages.isEmpty());
+}
+
+TEST_F(RegistryTest, TwoProgramsWritingAtOnceLoseNothing)
+{
+    constexpr int kEach = 1000;
+    QProcess writers[2];
+    for (int i = 0; i < 2; ++i)
+        writers[i].start(QStringLiteral(REGISTRY_WRITER_PATH),
+                         {QString(QLatin1Char(char('a' + i))), QString::number(kEach)});
+    for (QProcess& writer : writers) {
+        ASSERT_TRUE(writer.waitForFinished(100000));
+        EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+    }
+    RegistryHive onDisk;
+    ASSERT_TRUE(onDisk.load(hiveFilePath(HKEY_CURRENT_USER)).ok);
+    int missing = 0;
+    for (const char* prefix : {"a", "b"})
+        for (int n = 0; n < kEach; ++n)
+            missing += !onDisk.value("Software\\Writers", prefix + QByteArray::number(n));
+    EXPECT_EQ(missing, 0);
+}
+
+TEST_F(RegistryTest, ADeepKeyIsWrittenOnceAndNoDeeperOneIsMade)
+{
+    QByteArray path = "k";
+    for (int level = 1; level < RegistryHive::kMaxKeyDepth; ++level)
+        path += "\\k";
+    HKEY key = 0;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, path.constData(), &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (path + "\\deeper").constData(), &key),
+              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(key, 0u);
+
+    const QByteArray text = readFile(hiveFilePath(HKEY_CURRENT_USER));
+    EXPECT_EQ(text.count('['), 1);
+    EXPECT_LT(text.size(), 2 * path.size());
+    RegistryHive reread;
+    ASSERT_TRUE(reread.load(hiveFilePath(HKEY_CURRENT_USER)).ok);
+    EXPECT_TRUE(reread.hasKey(path));
+}
+
+TEST_F(RegistryTest, AWriteThatWouldPassTheSizeBoundFails)
+{
+    const HKEY key = create(HKEY_CURRENT_USER, "Software\\Big");
+    const QByteArray big(RegistryHive::kMaxFileBytes / 2, 'x'); // written as twice as many hex digits
+    EXPECT_NE(setText(key, "v", big), ERROR_SUCCESS);
+    EXPECT_EQ(query(key, "v"), std::nullopt);
+    RegCloseKey(key);
 }
 
 // Both programs keep settings in the same user hive, each with its own copy in memory.
@@ -371,7 +514,19 @@ INSTANTIATE_TEST_SUITE_P(
                    const qsizetype afterHeader = text.indexOf('\n') + 1;
                    return text.left(afterHeader) + "\"x\" REG_SZ 00\n" + text.mid(afterHeader);
                }},
-        Damage{"Binary", [](const QByteArray&) { return QByteArray("\x89PNG\r\n\x1A\n\0\0", 10); }}),
+        Damage{"Binary", [](const QByteArray&) { return QByteArray("\x89PNG\r\n\x1A\n\0\0", 10); }},
+        Damage{"KeysTooDeep",
+               [](const QByteArray& text) {
+                   QByteArray deep = "[k";
+                   for (int level = 1; level < 10000; ++level)
+                       deep += "\\k";
+                   return QByteArray(text).replace("\nend", '\n' + deep + "]\nend");
+               }},
+        Damage{"TooLarge",
+               [](const QByteArray& text) {
+                   return QByteArray(text).replace(
+                       "\nend", "\n# " + QByteArray(RegistryHive::kMaxFileBytes, 'x') + "\nend");
+               }}),
     [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
 
 } // namespace

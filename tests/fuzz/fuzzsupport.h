@@ -1,0 +1,55 @@
+// What the fuzz targets share: the input as bytes, a Qt application, a scratch folder in memory.
+#pragma once
+
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+namespace fuzz {
+
+inline QByteArrayView bytesOf(const std::uint8_t* data, std::size_t size)
+{
+    return QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// Qt's plugins (the SQLite driver) need an application object.
+inline void startApplication()
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+}
+
+// A folder for the files a target writes, in memory where there is such a place, so that
+// syncing a file costs nothing; ends in '/'.
+inline QString scratchFolder()
+{
+    static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                          ? QStringLiteral("/dev/shm/talvoren-fuzz-XXXXXX")
+                                          : QDir::tempPath() + QStringLiteral("/talvoren-fuzz-XXXXXX"));
+    if (!folder.isValid())
+        std::abort();
+    return folder.path() + u'/';
+}
+
+inline void writeFile(const QString& path, QByteArrayView bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size())
+        std::abort();
+}
+
+// Every file of a folder goes, so that each input starts afresh.
+inline void emptyFolder(const QString& folder)
+{
+    QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        dir.remove(name);
+}
+
+} // namespace fuzz
