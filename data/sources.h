@@ -40,8 +40,12 @@ QList<FourCornerCode> parseFourCornerCodes(const QByteArray& unihanText);
 // forms that it holds. Characters that stay as they are have no entry.
 QHash<QString, QString> parseSimplifiedVariants(const QByteArray& unihanVariantsText);
 // Lines "word<TAB>frequency". The list is written in traditional characters; each character is
-// turned into its simplified form, and entries that become the same are added up.
+// turned into its simplified form, and entries that become the same are added up. Noise of the
+// web pages the list was counted from (isNoise) is left out, characters included.
 Essay parseEssay(const QByteArray& essayText, const QHash<QString, QString>& simplified);
+// Entries that are no words to teach: a character written three or more times over ("顶顶顶顶"),
+// laughter and fillers ("呵呵", "哈哈哈"), and the boilerplate and swearing of forum pages ("回复日期").
+bool isNoise(QStringView simplifiedText);
 
 // True for one character that GBK holds as a lead and a trail byte.
 bool isGbkCharacter(QStringView character);

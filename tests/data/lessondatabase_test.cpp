@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace datatests;
@@ -154,7 +155,8 @@ TEST(LessonDatabase, KeypadSequencesAreOneToSixKeysThatCanBeTyped)
         EXPECT_TRUE(keys.match(sequence).hasMatch()) << sequence.toStdString();
 }
 
-// Code books: the code length and word length each lesson promises, and codes the input method knows.
+// Code books: the code length each lesson promises, the length its drill judges, and codes the
+// input method knows.
 struct CodeBookCase
 {
     const char* table;
@@ -172,8 +174,8 @@ class CodeBookTest : public ::testing::TestWithParam<CodeBookCase>
 };
 
 const CodeBookCase kCodeBooks[] = {
-    {"jiandan", 3, 6, 1, 1}, {"Zi1jm", 1, 1, 1, 1},     {"Zi2jm", 2, 2, 1, 1}, {"Ci1jm", 1, 1, 2, 25},
-    {"Ci2jm", 2, 2, 2, 25},  {"Ci2", 3, 6, 2, 2},       {"Ci3", 3, 6, 3, 3},   {"Ci4", 3, 6, 4, 4},
+    {"jiandan", 3, 6, 1, 1}, {"Zi1jm", 1, 1, 1, 1},     {"Zi2jm", 2, 2, 1, 1}, {"Ci1jm", 1, 1, 2, 2},
+    {"Ci2jm", 2, 2, 2, 2},   {"Ci2", 3, 6, 2, 2},       {"Ci3", 3, 6, 3, 3},   {"Ci4", 3, 6, 4, 4},
     {"Cid", 3, 6, 5, 25},    {"playziku", 1, 6, 1, 25},
 };
 
@@ -203,6 +205,21 @@ TEST_P(CodeBookTest, EveryRowCanBeTypedWithItsCode)
         const QString code = row.toObject().value(QStringLiteral("bianma")).toString();
         const QString text = row.toObject().value(QStringLiteral("wenzhi")).toString();
         EXPECT_TRUE(codes.holds(code, text)) << code.toStdString() << " " << text.toStdString();
+    }
+}
+
+TEST_P(CodeBookTest, RowsHoldNeitherNoiseNorTraditionalLeftovers)
+{
+    const QStringList texts =
+        column(QStringLiteral("SELECT wenzhi FROM %1").arg(QLatin1String(GetParam().table)),
+               QStringLiteral("wenzhi"));
+    for (const QString& text : texts) {
+        EXPECT_NE(text, QStringLiteral("回复日期"));
+        EXPECT_NE(text, QStringLiteral("呵呵"));
+        // Only characters of the simplified set, which GB 2312 holds.
+        QStringEncoder gb2312("GB2312");
+        const QByteArray bytes = gb2312(text);
+        EXPECT_TRUE(!gb2312.hasError() && bytes.size() == text.size() * 2) << text.toStdString();
     }
 }
 
