@@ -109,6 +109,36 @@ TEST_F(ScoreBox, ClosingFromTheTitleBarOnlyHidesItAndEndsTheModalShowing)
     EXPECT_EQ(&box, &FrmResult::instance());
 }
 
+class ScoreBoxKey : public ScoreBox, public ::testing::WithParamInterface<Qt::Key>
+{
+};
+
+TEST_P(ScoreBoxKey, DismissesTheBox)
+{
+    FrmResult& box = FrmResult::instance();
+    QTimer::singleShot(0, &box, [&box] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        QWidget* focused = box.focusWidget();
+        ASSERT_EQ(focused, box.findChild<QPushButton*>(QStringLiteral("Command3")));
+        QTest::keyClick(focused, GetParam());
+    });
+    // Keeps a key that does nothing from hanging the run.
+    bool timedOut = false;
+    QTimer timeOut;
+    timeOut.setSingleShot(true);
+    QObject::connect(&timeOut, &QTimer::timeout, &box, [&] {
+        timedOut = true;
+        box.hide();
+    });
+    timeOut.start(2000);
+    box.exec();
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(box.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ScoreBoxKey, ::testing::Values(Qt::Key_Return, Qt::Key_Space),
+                         [](const auto& info) { return info.param == Qt::Key_Return ? "Return" : "Space"; });
+
 TEST_F(ScoreBox, KeepsAPositionTheUserGaveIt)
 {
     FrmResult& box = FrmResult::instance();
