@@ -1,4 +1,5 @@
-// The desktop opener: missing files fail before any handler is asked; addresses go through as given.
+// The desktop opener: missing files fail before any handler is asked; addresses go through as given;
+// help files need their signature.
 #include "platform/opener.h"
 #include "tests/support/recordingopener.h"
 
@@ -36,6 +37,27 @@ TEST_F(OpenerTest, AnExistingFileGoesToTheHandlerWhoseAnswerIsReturned)
     m_handler.setAnswer(false);
     EXPECT_FALSE(platform::openWithDesktop(help));
     EXPECT_EQ(m_handler.opened(), (QStringList{help, help}));
+}
+
+TEST_F(OpenerTest, AHelpFileIsOpenedOnlyWithItsSignature)
+{
+    QTemporaryDir dir;
+    const QString help = dir.filePath(QStringLiteral("talvorencaihelp.chm"));
+    EXPECT_FALSE(platform::openHelpFile(help));
+    for (const QByteArray& damaged :
+         {QByteArray(), QByteArrayLiteral("ITS"), QByteArrayLiteral("<html>ITSF")}) {
+        QFile file(help);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+        file.close();
+        EXPECT_FALSE(platform::openHelpFile(help)) << damaged.constData();
+    }
+    EXPECT_TRUE(m_handler.opened().isEmpty());
+
+    QFile file(help);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("ITSF\x03\0\0\0", 8) == 8);
+    file.close();
+    EXPECT_TRUE(platform::openHelpFile(help));
+    EXPECT_EQ(m_handler.opened(), QStringList{help});
 }
 
 class OpenerAddressTest : public OpenerTest, public ::testing::WithParamInterface<const char*>
