@@ -44,19 +44,13 @@ TEST_F(OpenerTest, AHelpFileIsOpenedOnlyWithItsSignature)
     QTemporaryDir dir;
     const QString help = dir.filePath(QStringLiteral("talvorencaihelp.chm"));
     EXPECT_FALSE(platform::openHelpFile(help));
-    for (const QByteArray& damaged :
-         {QByteArray(), QByteArrayLiteral("ITS"), QByteArrayLiteral("<html>ITSF")}) {
+    for (const QByteArray& contents :
+         {QByteArray(), QByteArray("ITS"), QByteArray("<html>ITSF"), QByteArray("ITSF\x03")}) {
         QFile file(help);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
         file.close();
-        EXPECT_FALSE(platform::openHelpFile(help)) << damaged.constData();
+        EXPECT_EQ(platform::openHelpFile(help), contents.startsWith("ITSF")) << contents.constData();
     }
-    EXPECT_TRUE(m_handler.opened().isEmpty());
-
-    QFile file(help);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("ITSF\x03\0\0\0", 8) == 8);
-    file.close();
-    EXPECT_TRUE(platform::openHelpFile(help));
     EXPECT_EQ(m_handler.opened(), QStringList{help});
 }
 
