@@ -448,14 +448,6 @@ TEST_F(HelpTest, MissingHelpFileIsReported)
     EXPECT_TRUE(m_window->isVisible());
 }
 
-TEST_F(HelpTest, DamagedHelpFileIsReportedAsAMissingOneIs)
-{
-    writeHelpFile(QByteArrayLiteral("<html>"));
-    trigger(QStringLiteral("help"));
-    EXPECT_TRUE(seams.opened.isEmpty());
-    expectHelpMessages(1);
-}
-
 TEST_F(HelpTest, HelpFileNothingCanOpenIsReported)
 {
     writeHelpFile();
