@@ -1,6 +1,6 @@
 #include "data/codescheme.h"
 
-#include <QMap>
+#include <QSet>
 #include <algorithm>
 
 namespace datagen {
@@ -9,6 +9,8 @@ CodeScheme::CodeScheme(const QList<FourCornerCode>& corners, const Essay& essay,
 {
     codeCharacters(corners, essay, sizes);
     codeWords(essay, sizes);
+    separateSharedCharacterCodes();
+    markWordsThatLeadTheirCode();
 }
 
 QStringList CodeScheme::assignShortCodes(const QStringList& fullCodes, int digits, int perCode)
@@ -31,16 +33,32 @@ QStringList CodeScheme::assignShortCodes(const QStringList& fullCodes, int digit
 
 namespace {
 
-// Gives ranks [first, first + count) of entries short codes of `digits` digits.
-void giveShortCodes(QList<CodedEntry>& entries, qsizetype first, qsizetype count, int digits, int perCode)
+// Gives the entries at `ranks` short codes of `digits` digits, in that order.
+void giveShortCodes(QList<CodedEntry>& entries, const QList<qsizetype>& ranks, int digits, int perCode)
 {
-    count = std::min(count, entries.size() - first);
     QStringList fullCodes;
-    for (qsizetype i = first; i < first + count; ++i)
-        fullCodes.append(entries[i].code);
+    for (qsizetype rank : ranks)
+        fullCodes.append(entries[rank].code);
     const QStringList shortCodes = CodeScheme::assignShortCodes(fullCodes, digits, perCode);
-    for (qsizetype i = 0; i < count; ++i)
-        entries[first + i].shortCode = shortCodes[i];
+    for (qsizetype i = 0; i < ranks.size(); ++i)
+        entries[ranks[i]].shortCode = shortCodes[i];
+}
+
+// Ranks [first, first + count) of `ranks`, as far as it reaches.
+QList<qsizetype> slice(const QList<qsizetype>& ranks, qsizetype first, qsizetype count)
+{
+    return ranks.mid(first, std::max<qsizetype>(0, std::min(count, ranks.size() - first)));
+}
+
+// The ranks of the entries that `eligible` accepts, most frequent first.
+template <typename Predicate> QList<qsizetype> ranksOf(const QList<CodedEntry>& entries, Predicate eligible)
+{
+    QList<qsizetype> ranks;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (eligible(entries[i]))
+            ranks.append(i);
+    }
+    return ranks;
 }
 
 } // namespace
@@ -64,18 +82,48 @@ void CodeScheme::codeCharacters(const QList<FourCornerCode>& corners, const Essa
     std::stable_sort(others.begin(), others.end(), moreFrequent);
     m_characters += others;
 
-    // Characters sharing a four-corner code: the most frequent keeps it, the next ten add the
-    // digits 0 to 9, and any further ones share the code ending in 9 (the candidate list tells
-    // them apart).
-    QHash<QString, int> sharing;
+    for (const CodedEntry& entry : m_characters)
+        m_characterCodes.insert(entry.text, entry.code);
+    const QList<qsizetype> ranks = ranksOf(m_characters, [](const CodedEntry&) { return true; });
+    giveShortCodes(m_characters, slice(ranks, 0, sizes.oneDigitCharacters), 1, 1);
+    giveShortCodes(m_characters, slice(ranks, sizes.oneDigitCharacters, sizes.twoDigitCharacters), 2, 1);
+}
+
+void CodeScheme::separateSharedCharacterCodes()
+{
+    // Characters sharing a four-corner code: the most frequent keeps it, the next ones add a sixth
+    // digit 0 to 9, skipping codes that words have, so a word is never listed behind a rarer
+    // character. Any further ones share the code of the first, behind it in the candidate list.
+    QSet<QString> wordCodes;
+    for (const CodedEntry& word : m_words)
+        wordCodes.insert(word.code);
+    QHash<QString, int> nextDigit; // per four-corner code; absent until its first character
     for (CodedEntry& entry : m_characters) {
-        const int before = sharing[entry.code]++;
-        if (before > 0)
-            entry.code += QString::number(std::min(before - 1, 9));
+        const QString corners = entry.code;
+        const auto next = nextDigit.find(corners);
+        if (next == nextDigit.end()) {
+            nextDigit.insert(corners, 0);
+            entry.leadsCode = true;
+            continue;
+        }
+        while (*next <= 9 && wordCodes.contains(corners + QString::number(*next)))
+            ++*next;
+        if (*next > 9)
+            continue;
+        entry.code = corners + QString::number((*next)++);
+        entry.leadsCode = true;
         m_characterCodes.insert(entry.text, entry.code);
     }
-    giveShortCodes(m_characters, 0, sizes.oneDigitCharacters, 1, 1);
-    giveShortCodes(m_characters, sizes.oneDigitCharacters, sizes.twoDigitCharacters, 2, 1);
+}
+
+void CodeScheme::markWordsThatLeadTheirCode()
+{
+    // Characters keep off the words' codes, so the first word of a code leads it.
+    QSet<QString> taken;
+    for (CodedEntry& word : m_words) {
+        word.leadsCode = !taken.contains(word.code);
+        taken.insert(word.code);
+    }
 }
 
 QString CodeScheme::wordCode(QStringView word) const
@@ -113,8 +161,11 @@ void CodeScheme::codeWords(const Essay& essay, const CodeSchemeSizes& sizes)
         QList<CodedEntry>& into = m_words.size() < sizes.codeFileWords ? m_words : m_remainingWords;
         into.append({word.text, code, {}, word.frequency});
     }
-    giveShortCodes(m_words, 0, sizes.oneDigitWords, 1, 2);
-    giveShortCodes(m_words, sizes.oneDigitWords, sizes.twoDigitWords, 2, 1);
+    // Short codes go to two-character words, the words the short-code drills judge.
+    const QList<qsizetype> twoCharacterRanks =
+        ranksOf(m_words, [](const CodedEntry& word) { return word.text.size() == 2; });
+    giveShortCodes(m_words, slice(twoCharacterRanks, 0, sizes.oneDigitWords), 1, 1);
+    giveShortCodes(m_words, slice(twoCharacterRanks, sizes.oneDigitWords, sizes.twoDigitWords), 2, 1);
 }
 
 } // namespace datagen

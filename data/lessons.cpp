@@ -11,7 +11,7 @@ namespace datagen {
 namespace {
 
 constexpr int kCharacterLesson = 400;
-constexpr int kShortCodeRepeats = 4; // ten one-digit characters make too small a page otherwise
+constexpr int kShortCodeRepeats = 4; // ten one-digit entries make too small a page otherwise
 constexpr int kTwoCharacterWords = 300;
 constexpr int kThreeCharacterWords = 200;
 constexpr int kFourCharacterWords = 200;
@@ -35,26 +35,35 @@ QList<LessonRow> shortCodeRows(const QList<CodedEntry>& entries, int digits)
     return rows;
 }
 
-// The most frequent words of `minLength` to `maxLength` characters, with their full codes.
+// The most frequent words of `minLength` to `maxLength` characters that their full code gives
+// first, with that code.
 QList<LessonRow> wordRows(const QList<CodedEntry>& words, qsizetype minLength, qsizetype maxLength, int count)
 {
     QList<LessonRow> rows;
     for (const CodedEntry& word : words) {
         if (rows.size() == count)
             break;
-        if (word.text.size() >= minLength && word.text.size() <= maxLength)
+        if (word.leadsCode && word.text.size() >= minLength && word.text.size() <= maxLength)
             rows.append({word.code, word.text});
     }
     return rows;
 }
 
-// Common characters whose code is their four-corner code alone (5 digits).
+QList<LessonRow> repeated(const QList<LessonRow>& rows, int times)
+{
+    QList<LessonRow> all;
+    for (int round = 0; round < times; ++round)
+        all += rows;
+    return all;
+}
+
+// Common characters that lead their plain four-corner code (5 digits).
 QList<CodedEntry> pictureCharacters(const CodeScheme& scheme)
 {
     QList<CodedEntry> characters;
     for (const CodedEntry& entry :
          scheme.characters().first(std::min<qsizetype>(kPictureCandidates, scheme.characters().size()))) {
-        if (entry.code.size() == 5)
+        if (entry.code.size() == 5 && entry.leadsCode)
             characters.append(entry);
     }
     return characters;
@@ -84,13 +93,15 @@ Lessons chooseCodeBooks(const CodeScheme& scheme)
     const QList<CodedEntry>& characters = scheme.characters();
     const QList<CodedEntry>& words = scheme.words();
 
-    for (const CodedEntry& entry : characters.first(std::min<qsizetype>(kCharacterLesson, characters.size())))
-        lessons.jiandan.append({entry.code, entry.text});
-    const QList<LessonRow> oneDigit = shortCodeRows(characters, 1);
-    for (int round = 0; round < kShortCodeRepeats; ++round)
-        lessons.zi1jm += oneDigit;
+    for (const CodedEntry& entry : characters) {
+        if (lessons.jiandan.size() == kCharacterLesson)
+            break;
+        if (entry.leadsCode)
+            lessons.jiandan.append({entry.code, entry.text});
+    }
+    lessons.zi1jm = repeated(shortCodeRows(characters, 1), kShortCodeRepeats);
     lessons.zi2jm = shortCodeRows(characters, 2);
-    lessons.ci1jm = shortCodeRows(words, 1);
+    lessons.ci1jm = repeated(shortCodeRows(words, 1), kShortCodeRepeats);
     lessons.ci2jm = shortCodeRows(words, 2);
     lessons.ci2 = wordRows(words, 2, 2, kTwoCharacterWords);
     lessons.ci3 = wordRows(words, 3, 3, kThreeCharacterWords);

@@ -39,7 +39,9 @@ struct Lessons
 };
 
 // Every code book row carries the code the code file gives its text: full codes for the
-// character and word lessons, short codes for the short-code lessons.
+// character and word lessons, short codes for the short-code lessons. That code lists the row's
+// text first, but for a word's short code, which lists the character that shares it first and
+// the word right after it. Word lessons hold only words of the length their drill judges.
 Lessons chooseCodeBooks(const CodeScheme& scheme);
 // Stroke-shape pictures ask for one corner digit, spread evenly over the ten digits; colour
 // pictures ask for a whole code. Both use common characters whose code is their plain

@@ -175,6 +175,25 @@ QHash<QString, QString> parseSimplifiedVariants(const QByteArray& unihanVariants
     return simplified;
 }
 
+bool isNoise(QStringView text)
+{
+    // Characters that only make sounds; two or more of them make laughter or a filler.
+    static const QString interjections = QStringLiteral("呵哈嘿嘻嗯哦啊呀哇嘛");
+    // Words that forum pages repeat around every post, and their swearing.
+    static const QStringList boilerplate = {
+        QStringLiteral("回复日期"), QStringLiteral("语言文明"), QStringLiteral("发表言论"),
+        QStringLiteral("举报电话"), QStringLiteral("尊重网上"), QStringLiteral("本人的观点"),
+        QStringLiteral("他妈的"),
+    };
+    if (text.size() < 2)
+        return false;
+    if (std::all_of(text.begin(), text.end(), [&](QChar c) { return interjections.contains(c); }))
+        return true;
+    if (text.size() >= 3 && text.count(text.front()) == text.size())
+        return true;
+    return boilerplate.contains(text);
+}
+
 namespace {
 
 // The frequency field: digits only, clamped to kMaxFrequency; nothing for anything else.
@@ -214,6 +233,8 @@ Essay parseEssay(const QByteArray& essayText, const QHash<QString, QString>& sim
             const QString character = QString::fromUcs4(&codePoint, 1);
             text += simplified.value(character, character);
         }
+        if (isNoise(text))
+            continue;
         // A character counts wherever it appears, alone or inside a word.
         for (QChar character : text)
             addFrequency(essay.characterFrequency[QString(character)], *frequency);

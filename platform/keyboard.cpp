@@ -1,7 +1,9 @@
 #include "platform/keyboard.h"
 
 #include "platform/imelookup.h"
+#include "platform/physicallocks.h"
 #include "platform/registry.h"
+#include "platform/virtualkeys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -39,8 +41,12 @@ bool layoutIsRegistered(const QByteArray& id)
     return result == ERROR_SUCCESS;
 }
 
-// The toggle keys follow the physical key presses, as Windows keeps a thread's key state.
-class ToggleKeyTracker : public QObject
+// Key presses as the emulated key-state table reads them. The filter sees each key event first at
+// its top-level window, before any widget: the toggle keys flip their state there, as Windows keeps
+// a thread's key state, and a keypad key that Qt read under the other NumLock state is sent on as the
+// key the table makes of it, so every widget, plain boxes included, sees what the status bar's
+// panel promises.
+class KeyStateFilter : public QObject
 {
 public:
     using QObject::QObject;
@@ -48,13 +54,23 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            // A press reaches its top-level window once, before any widget sees it.
-            if (!key->isAutoRepeat() && watched->isWindowType())
-                toggle(key->key());
-        }
-        return false;
+        if ((event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) ||
+            !watched->isWindowType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat())
+            toggle(key->key());
+        if (!(key->modifiers() & Qt::KeypadModifier))
+            return false;
+        const auto read = readQtKey(*key);
+        if (!read || (read->qtKey == key->key() && read->text == key->text()))
+            return false;
+        QKeyEvent asRead(key->type(), read->qtKey, key->modifiers(), key->nativeScanCode(),
+                         key->nativeVirtualKey(), key->nativeModifiers(), read->text, key->isAutoRepeat(),
+                         static_cast<quint16>(key->count()));
+        QCoreApplication::sendEvent(watched, &asRead);
+        event->setAccepted(asRead.isAccepted());
+        return true;
     }
 
 private:
@@ -88,7 +104,7 @@ struct KeyboardLayouts::State
     std::set<HKL> loaded;
     HKL active = 0x00000409;
     std::array<BYTE, 256> keyState{};
-    QObject* tracker = nullptr;
+    QObject* filter = nullptr;
 };
 
 KeyboardLayouts::KeyboardLayouts() : d(new State) {}
@@ -96,9 +112,12 @@ KeyboardLayouts::KeyboardLayouts() : d(new State) {}
 KeyboardLayouts& KeyboardLayouts::instance()
 {
     static KeyboardLayouts layouts;
-    if (!layouts.d->tracker && QCoreApplication::instance()) {
-        layouts.d->tracker = new ToggleKeyTracker(&layouts);
-        QCoreApplication::instance()->installEventFilter(layouts.d->tracker);
+    if (!layouts.d->filter && QCoreApplication::instance()) {
+        layouts.d->filter = new KeyStateFilter(&layouts);
+        QCoreApplication::instance()->installEventFilter(layouts.d->filter);
+        // The program starts with the lock as the keyboard has it, where the platform says.
+        if (const std::optional<bool> numLock = physicalNumLock())
+            layouts.d->keyState[VK_NUMLOCK] = *numLock ? 0x01 : 0x00;
     }
     return layouts;
 }

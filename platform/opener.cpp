@@ -1,6 +1,7 @@
 #include "platform/opener.h"
 
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 #include <optional>
@@ -45,6 +46,16 @@ bool openWithDesktop(const QString& fileOrUrl)
     if (testOpener())
         return testOpener()(fileOrUrl);
     return QDesktopServices::openUrl(target);
+}
+
+bool openHelpFile(const QString& path)
+{
+    QFile file(path);
+    // A viewer opens whatever it is given and then shows its own error; the signature is checked here.
+    if (!file.open(QIODevice::ReadOnly) || file.read(4) != "ITSF")
+        return false;
+    file.close();
+    return openWithDesktop(path);
 }
 
 void setDesktopOpenerForTests(std::function<bool(const QString&)> opener)

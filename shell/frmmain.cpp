@@ -489,7 +489,7 @@ void frmmain::openExercise(const Opening& opening)
 
 void frmmain::help_Click()
 {
-    if (!platform::openWithDesktop(m_helpFile)) {
+    if (!platform::openHelpFile(m_helpFile)) {
         platform::UiService::instance().messageBox(this, QStringLiteral("帮助文件不存在或已损坏！"),
                                                    QStringLiteral("Talvoren汉字教学软件"),
                                                    platform::MB_OK | platform::MB_ICONINFORMATION);

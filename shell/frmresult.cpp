@@ -83,7 +83,8 @@ FrmResult::FrmResult(QWidget* parent) : QDialog(parent)
     m_command3 = new QPushButton(QStringLiteral("确定(&O)"), m_picture1);
     m_command3->setObjectName(QStringLiteral("Command3"));
     m_command3->setFont(shell::songTi(12, true));
-    m_command3->setAutoDefault(false);
+    // The box's one control that takes the focus: Return clicks it as Space does.
+    m_command3->setDefault(true);
     m_command3->setMinimumSize(96, 30);
     connect(m_command3, &QPushButton::clicked, this, &FrmResult::Command3_Click);
 

@@ -5,6 +5,18 @@
 namespace shell {
 namespace {
 
+// Each character is drawn in the first family that has it: Latin letters and digits in a serif
+// face, everything else in the Song face.
+const QStringList& serifThenSong()
+{
+    static const QStringList families = {
+        QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
+        QStringLiteral("DejaVu Serif"),    QStringLiteral("宋体"),             QStringLiteral("SimSun"),
+        QStringLiteral("AR PL UMing CN"),  QStringLiteral("Noto Serif CJK SC"),
+    };
+    return families;
+}
+
 QFont makeFont(const QStringList& families, double pointSize, bool bold)
 {
     QFont font;
@@ -18,16 +30,12 @@ QFont makeFont(const QStringList& families, double pointSize, bool bold)
 
 QFont songTi(double pointSize, bool bold)
 {
-    return makeFont({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
-                     QStringLiteral("Noto Serif CJK SC")},
-                    pointSize, bold);
+    return makeFont(serifThenSong(), pointSize, bold);
 }
 
 QFont timesNewRoman(double pointSize, bool bold)
 {
-    return makeFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                     QStringLiteral("DejaVu Serif")},
-                    pointSize, bold);
+    return makeFont(serifThenSong(), pointSize, bold);
 }
 
 } // namespace shell

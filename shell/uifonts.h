@@ -6,9 +6,11 @@
 
 namespace shell {
 
-// "宋体" (SimSun) at the given size in points.
+// "宋体" (SimSun) at the given size in points: a proportional serif face for Latin letters and
+// digits, then the Song face for Chinese, so that mixed text reads well ("Talvoren" is not taken
+// for "Ta1voren" in the CJK face's own Latin letters).
 QFont songTi(double pointSize, bool bold = false);
-// "Times New Roman" at the given size in points.
+// "Times New Roman" at the given size in points, with the same Song face for any Chinese in it.
 QFont timesNewRoman(double pointSize, bool bold = false);
 
 } // namespace shell

@@ -8,17 +8,13 @@
 #include "shell/frmsplash.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("talvoren"));
     platform::installSystemTranslations(app);
-    QIcon icon = platform::resources::icon(1);
-    if (icon.isNull())
-        icon = QIcon(QStringLiteral(":/res/BITMAP/about"));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(platform::resources::icon(1));
 
     platform::setProblemReporter([](const QString& message) {
         platform::UiService::instance().messageBox(QApplication::activeWindow(), message,

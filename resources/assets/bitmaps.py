@@ -2,7 +2,7 @@
 the keypad drill (keys released and pressed, BITMAP 109 to 142; key caps, BITMAP 143 to 158)."""
 from PIL import ImageDraw
 
-from .draw import S, canvas, finish, gloss, paste_gradient, save_png, sc, shadow, star_points, text
+from .draw import S, canvas, finish, gloss, mixed_text, paste_gradient, save_png, sc, shadow, star_points, text
 
 PRODUCT = 'Talvoren输入法2002简易版'
 
@@ -45,7 +45,8 @@ def _splash(root):
     d.line(sc(190, 150, 215, 130), fill=(255, 160, 0), width=5 * S)
     d.polygon(sc(219, 124, 206, 128, 214, 138), fill=(255, 160, 0))
     text(img, sc(320, 205), 'Talvoren', 54 * S, (20, 60, 140), kind='sans', shade=2 * S)
-    text(img, sc(320, 255), PRODUCT, 24 * S, (60, 60, 80), kind='kai', stroke=S // 2, stroke_fill=(60, 60, 80))
+    mixed_text(img, sc(320, 255), PRODUCT, 24 * S, (60, 60, 80), latin_px=19 * S, stroke=S // 2,
+               stroke_fill=(60, 60, 80))
     _sparkles(img, ((230, 40, 9, (255, 200, 40)), (455, 170, 7, (255, 120, 160)), (200, 240, 6, (120, 220, 120))))
     save_png(finish(img, w, h), f'{root}/bitmap/splash.png')
 

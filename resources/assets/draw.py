@@ -1,5 +1,6 @@
 """Drawing helpers shared by the picture makers: supersampled canvases, fonts, tiles and glyphs."""
 import os
+import re
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
@@ -90,6 +91,18 @@ def text(img, xy, s, px, fill, kind='kai', shade=None, anchor='mm', stroke=0, st
         img.alpha_composite(layer.filter(ImageFilter.GaussianBlur(shade / 2)))
     ImageDraw.Draw(img).text(xy, s, font=f, fill=fill, anchor=anchor, stroke_width=stroke,
                              stroke_fill=stroke_fill)
+
+
+def mixed_text(img, xy, s, px, fill, kind='kai', latin_px=None, stroke=0, stroke_fill=None):
+    """Like text, centred on xy, but Latin letters and digits in the Latin face, so they do not take
+    the CJK face's own Latin glyphs (in which 'l' looks like '1')."""
+    runs = [(run, 'sans' if run[0].isascii() else kind) for run in re.findall(r'[ -~]+|[^ -~]+', s)]
+    fonts = [font(k, latin_px or px) if k == 'sans' else font(k, px) for _, k in runs]
+    x = xy[0] - sum(f.getlength(run) for (run, _), f in zip(runs, fonts)) / 2
+    for (run, kind_of_run), f in zip(runs, fonts):
+        ImageDraw.Draw(img).text((x, xy[1]), run, font=f, fill=fill, anchor='lm',
+                                 stroke_width=0 if kind_of_run == 'sans' else stroke, stroke_fill=stroke_fill)
+        x += f.getlength(run)
 
 
 def text_mask(size, xy, s, px, kind='kai', anchor='mm', stroke=0):

@@ -1,5 +1,5 @@
-"""32 x 32 icons: the main window's lesson and exercise groups, the two hand pointers and the five
-frames of the score box's cheering star."""
+"""32 x 32 icons: the program's own icon, the main window's lesson and exercise groups, the two hand
+pointers and the five frames of the score box's cheering star."""
 import math
 
 from PIL import ImageDraw
@@ -18,6 +18,7 @@ TEAL = ((100, 220, 220), (10, 140, 160))      # keypad practice
 NIGHT = ((60, 70, 150), (15, 20, 70))         # the games
 RED = ((255, 140, 140), (205, 45, 60))        # the article test
 PAPER = ((255, 253, 240), (245, 232, 200))    # pictures of characters
+GOLD = ((255, 210, 90), (225, 125, 10))       # the program itself, in the main window's panel colour
 
 
 def _tile(colours):
@@ -112,6 +113,20 @@ def _article_test(root, name):
     _finish_tile(img, name, root)
 
 
+def _program(root, name):
+    """The program: a character over the keypad keys that begin its code (字 is 30407)."""
+    img = _tile(GOLD)
+    text(img, sc(16, 11.5), '字', 19 * S, (255, 255, 255), shade=S, stroke=S // 2, stroke_fill=(255, 255, 255))
+    d = ImageDraw.Draw(img)
+    for i, digit in enumerate('304'):
+        x = 4.5 + i * 8
+        d.rounded_rectangle(sc(x, 21.5, x + 7, 28.5), radius=S, fill=(0, 0, 0, 90))
+        d.rounded_rectangle(sc(x, 20.5, x + 7, 27.5), radius=S, fill=(255, 250, 225), outline=(150, 80, 0),
+                            width=S // 2)
+        text(img, sc(x + 3.5, 24.1), digit, 7 * S, (150, 40, 20), kind='sans')
+    _finish_tile(img, name, root)
+
+
 def _hand(img, ox=0.0, oy=0.0):
     """A pointing hand whose fingertip is at (ox + 10, oy + 1)."""
     outline, glove = (30, 30, 30), (255, 255, 255)
@@ -169,6 +184,7 @@ def _cheer_frame(root, name, step):
 
 
 def make(root):
+    _program(root, 1)
     _keypad(root, 101)
     _falling(root, 103, [(8, 21, '3'), (16, 13, '7'), (24, 19, '5')], 11, 'sans')
     _colour_characters(root, 104)

@@ -1,4 +1,7 @@
 // The staged code database, read through the sqlite3 client: tables, fields, row counts, codes.
+#include "platform/gbk.h"
+#include "platform/ime/composer.h"
+#include "platform/ime/imefiles.h"
 #include "tests/data/expectedtexts.h"
 #include "tests/data/sqliteclient.h"
 #include "tests/data/stageddata.h"
@@ -6,6 +9,7 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace datatests;
@@ -154,12 +158,16 @@ TEST(LessonDatabase, KeypadSequencesAreOneToSixKeysThatCanBeTyped)
         EXPECT_TRUE(keys.match(sequence).hasMatch()) << sequence.toStdString();
 }
 
-// Code books: the code length and word length each lesson promises, and codes the input method knows.
+// Code books: the code length each lesson promises, the length its drill judges, codes the input
+// method knows, and the share of rows that typing the code gives: the code, Down `downs` times
+// (a word's short code lists the character that shares it first), then Space.
 struct CodeBookCase
 {
     const char* table;
     int minCodeDigits, maxCodeDigits;
     int minLength, maxLength;
+    int downs;
+    double minimumShare;
 };
 
 void PrintTo(const CodeBookCase& c, std::ostream* os)
@@ -172,12 +180,13 @@ class CodeBookTest : public ::testing::TestWithParam<CodeBookCase>
 };
 
 const CodeBookCase kCodeBooks[] = {
-    {"jiandan", 3, 6, 1, 1}, {"Zi1jm", 1, 1, 1, 1},     {"Zi2jm", 2, 2, 1, 1}, {"Ci1jm", 1, 1, 2, 25},
-    {"Ci2jm", 2, 2, 2, 25},  {"Ci2", 3, 6, 2, 2},       {"Ci3", 3, 6, 3, 3},   {"Ci4", 3, 6, 4, 4},
-    {"Cid", 3, 6, 5, 25},    {"playziku", 1, 6, 1, 25},
+    {"jiandan", 3, 6, 1, 1, 0, 1},   {"Zi1jm", 1, 1, 1, 1, 0, 1},  {"Zi2jm", 2, 2, 1, 1, 0, 1},
+    {"Ci1jm", 1, 1, 2, 2, 1, 1},     {"Ci2jm", 2, 2, 2, 2, 1, 1},  {"Ci2", 3, 6, 2, 2, 0, 0.95},
+    {"Ci3", 3, 6, 3, 3, 0, 0.95},    {"Ci4", 3, 6, 4, 4, 0, 0.95}, {"Cid", 3, 6, 5, 25, 0, 0.95},
+    {"playziku", 1, 6, 1, 25, 0, 1},
 };
 
-TEST_P(CodeBookTest, RowsHaveCodesOfTheLessonsKind)
+TEST_P(CodeBookTest, RowsHaveCodesAndLengthsOfTheLessonsKindAndNoNoise)
 {
     const CodeBookCase& c = GetParam();
     const QRegularExpression digits(
@@ -189,6 +198,12 @@ TEST_P(CodeBookTest, RowsHaveCodesOfTheLessonsKind)
         EXPECT_TRUE(digits.match(code).hasMatch()) << code.toStdString();
         EXPECT_GE(text.size(), c.minLength) << text.toStdString();
         EXPECT_LE(text.size(), c.maxLength) << text.toStdString();
+        EXPECT_NE(text, QStringLiteral("回复日期"));
+        EXPECT_NE(text, QStringLiteral("呵呵"));
+        // Only characters of the simplified set, which GB 2312 holds (no leftover such as 遊).
+        QStringEncoder gb2312("GB2312");
+        const QByteArray bytes = gb2312(text);
+        EXPECT_TRUE(!gb2312.hasError() && bytes.size() == text.size() * 2) << text.toStdString();
     }
 }
 
@@ -204,6 +219,40 @@ TEST_P(CodeBookTest, EveryRowCanBeTypedWithItsCode)
         const QString text = row.toObject().value(QStringLiteral("wenzhi")).toString();
         EXPECT_TRUE(codes.holds(code, text)) << code.toStdString() << " " << text.toStdString();
     }
+}
+
+// What the input method's engine commits for the code, `downs` presses of Down and Space.
+QString typeCode(const platform::ime::CodeTable& table, const QString& code, int downs)
+{
+    using namespace platform::ime;
+    Composer composer(&table);
+    for (QChar digit : code) {
+        if (const KeyOutcome typed = composer.processKey(ComposerKey::ofDigit(digit.digitValue()));
+            typed.commit)
+            return platform::gbk::decode(typed.commit->text);
+    }
+    for (int i = 0; i < downs; ++i)
+        composer.processKey(ComposerKey::of(ComposerKey::Kind::Down));
+    const KeyOutcome chosen = composer.processKey(ComposerKey::of(ComposerKey::Kind::Commit));
+    return chosen.commit ? platform::gbk::decode(chosen.commit->text) : QString();
+}
+
+TEST_P(CodeBookTest, TheShownCodeGivesTheItem)
+{
+    static const platform::ime::LoadedTable loaded = platform::ime::loadCodeTable(stagedSystemFile({}));
+    ASSERT_TRUE(loaded.table);
+    const QJsonArray book =
+        rows(QStringLiteral("SELECT bianma, wenzhi FROM %1").arg(QLatin1String(GetParam().table)));
+    QStringList missed;
+    for (const QJsonValue& row : book) {
+        const QString code = row.toObject().value(QStringLiteral("bianma")).toString();
+        const QString text = row.toObject().value(QStringLiteral("wenzhi")).toString();
+        if (typeCode(*loaded.table, code, GetParam().downs) != text)
+            missed.append(code + u' ' + text);
+    }
+    const double share = 1.0 - double(missed.size()) / double(std::max<qsizetype>(1, book.size()));
+    RecordProperty("share", QString::number(share, 'f', 3).toStdString());
+    EXPECT_GE(share, GetParam().minimumShare) << missed.join(u',').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(CodeBooks, CodeBookTest, ::testing::ValuesIn(kCodeBooks),

@@ -1,4 +1,5 @@
-// The desktop opener: missing files fail before any handler is asked; addresses go through as given.
+// The desktop opener: missing files fail before any handler is asked; addresses go through as given;
+// help files need their signature.
 #include "platform/opener.h"
 #include "tests/support/recordingopener.h"
 
@@ -36,6 +37,21 @@ TEST_F(OpenerTest, AnExistingFileGoesToTheHandlerWhoseAnswerIsReturned)
     m_handler.setAnswer(false);
     EXPECT_FALSE(platform::openWithDesktop(help));
     EXPECT_EQ(m_handler.opened(), (QStringList{help, help}));
+}
+
+TEST_F(OpenerTest, AHelpFileIsOpenedOnlyWithItsSignature)
+{
+    QTemporaryDir dir;
+    const QString help = dir.filePath(QStringLiteral("talvorencaihelp.chm"));
+    EXPECT_FALSE(platform::openHelpFile(help));
+    for (const QByteArray& contents :
+         {QByteArray(), QByteArray("ITS"), QByteArray("<html>ITSF"), QByteArray("ITSF\x03")}) {
+        QFile file(help);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+        EXPECT_EQ(platform::openHelpFile(help), contents.startsWith("ITSF")) << contents.constData();
+    }
+    EXPECT_EQ(m_handler.opened(), QStringList{help});
 }
 
 class OpenerAddressTest : public OpenerTest, public ::testing::WithParamInterface<const char*>

@@ -413,10 +413,12 @@ class HelpTest : public MainWindowTest
 {
 protected:
     QString helpFile() const { return programFile(QStringLiteral("talvorencaihelp.chm")); }
-    void writeHelpFile()
+    // A compiled help file begins with its signature.
+    void writeHelpFile(const QByteArray& contents = QByteArrayLiteral("ITSF\x03\0\0\0"))
     {
         QFile file(helpFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(contents), contents.size());
     }
     void expectHelpMessages(int count)
     {

@@ -109,6 +109,23 @@ TEST_F(ScoreBox, ClosingFromTheTitleBarOnlyHidesItAndEndsTheModalShowing)
     EXPECT_EQ(&box, &FrmResult::instance());
 }
 
+class ScoreBoxKey : public ScoreBox, public ::testing::WithParamInterface<Qt::Key>
+{
+};
+
+TEST_P(ScoreBoxKey, DismissesTheBox)
+{
+    FrmResult& box = FrmResult::instance();
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    ASSERT_EQ(box.focusWidget(), box.findChild<QPushButton*>(QStringLiteral("Command3")));
+    QTest::keyClick(box.focusWidget(), GetParam());
+    EXPECT_FALSE(box.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ScoreBoxKey, ::testing::Values(Qt::Key_Return, Qt::Key_Space),
+                         [](const auto& info) { return info.param == Qt::Key_Return ? "Return" : "Space"; });
+
 TEST_F(ScoreBox, KeepsAPositionTheUserGaveIt)
 {
     FrmResult& box = FrmResult::instance();
