@@ -3,6 +3,7 @@
 #include "exercises/drilldescriptions.h"
 #include "exercises/drillwindow.h"
 #include "exercises/frmkeypad1.h"
+#include "exercises/frmplay.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
 #include "shell/frmmaint.h"
@@ -29,6 +30,7 @@ void registerExerciseWindows()
     registerWindow<frmAbout>(QStringLiteral("frmAbout"));
     registerWindow<frmmaint>(QStringLiteral("frmmaint"));
     registerWindow<frmkeypad1>(QStringLiteral("frmkeypad1"));
+    registerWindow<frmplay>(QStringLiteral("frmplay"));
 }
 
 } // namespace exercises
