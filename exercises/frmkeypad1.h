@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <memory>
 
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;

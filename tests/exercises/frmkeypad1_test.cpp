@@ -284,17 +284,6 @@ TEST_F(KeypadDrillTest, LeavingWithNoGroupClosesAtOnce)
     EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());
 }
 
-TEST_F(KeypadDrillTest, AShorterCodeBlanksTheCapsAfterIt)
-{
-    open();
-    startGroup(QStringLiteral("2"), {4, 2});
-    EXPECT_TRUE(shows(cap(4), 143));
-    keypadClick(answerBox(), Qt::Key_Slash);
-    EXPECT_TRUE(shows(cap(2), 148));
-    for (int p = 3; p < 6; ++p)
-        EXPECT_TRUE(shows(cap(p), 158)) << p;
-}
-
 class KeypadSizeTest : public KeypadDrillTest, public ::testing::WithParamInterface<const char*>
 {
 };

@@ -141,15 +141,6 @@ TEST_F(FallingItemsTest, MissesAndEmptyBoxesCostNothing)
     EXPECT_EQ(items.goneCount(), 0);
 }
 
-TEST_F(FallingItemsTest, FiftyHitsEndTheGameWithAHundred)
-{
-    start();
-    for (int i = kItemCount - 1; i >= 0; --i)
-        EXPECT_EQ(items.hit(QString::number(1000 + i)), i);
-    EXPECT_TRUE(items.isOver());
-    EXPECT_EQ(items.score(), 100);
-}
-
 TEST(StarField, StarsScatterOverTheFieldAndFallBy10To30)
 {
     testsupport::FixedRandom random;
