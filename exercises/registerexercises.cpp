@@ -2,6 +2,8 @@
 
 #include "exercises/drilldescriptions.h"
 #include "exercises/drillwindow.h"
+#include "exercises/frmkeypad1.h"
+#include "exercises/frmplay.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
 #include "shell/frmmaint.h"
@@ -27,6 +29,8 @@ void registerExerciseWindows()
     // One line a window.
     registerWindow<frmAbout>(QStringLiteral("frmAbout"));
     registerWindow<frmmaint>(QStringLiteral("frmmaint"));
+    registerWindow<frmkeypad1>(QStringLiteral("frmkeypad1"));
+    registerWindow<frmplay>(QStringLiteral("frmplay"));
 }
 
 } // namespace exercises

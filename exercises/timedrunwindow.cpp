@@ -17,12 +17,9 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace exercises {
@@ -39,19 +36,9 @@ QString tooFewRowsMessage()
 
 TimedRunWindow::~TimedRunWindow() = default;
 
-int TimedRunWindow::exec()
-{
-    if (m_loadFailed)
-        return QDialog::Rejected;
-    return QDialog::exec();
-}
-
 void TimedRunWindow::Form_Load()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    centreOnScreen();
     try {
         m_lesson = lessonFor(m_run, Module1::gExerciseTitle);
         if (!m_lesson)
@@ -77,7 +64,7 @@ void TimedRunWindow::reportLoadFailure(const platform::dao::DaoError& error)
 {
     // Windows that end the program on a damaged lesson do so here; the others give the same message
     // and stay closed. A lock held by another program passes, so it ends nothing.
-    m_loadFailed = true;
+    setLoadFailed();
     m_lessonRs.reset();
     platform::UiService::instance().messageBox(
         nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
@@ -293,16 +280,6 @@ void TimedRunWindow::closeEvent(QCloseEvent* event)
     // Closing goes the one way of reject(), which asks first when a run would be lost.
     event->ignore();
     reject();
-}
-
-void TimedRunWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not close a drill: it would end a run by a stray key.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TimedRunWindow::TxtTime_GotFocus()

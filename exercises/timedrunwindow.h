@@ -5,9 +5,9 @@
 #pragma once
 
 #include "exercises/countdown.h"
+#include "exercises/exercisedialog.h"
 #include "exercises/timedrun.h"
 
-#include <QDialog>
 #include <QList>
 #include <QSet>
 #include <cstdint>
@@ -31,15 +31,11 @@ namespace exercises {
 
 class UpDownControl;
 
-class TimedRunWindow : public QDialog
+class TimedRunWindow : public ExerciseDialog
 {
     Q_OBJECT
 public:
     ~TimedRunWindow() override;
-
-    // The lesson table could not be read as the window opened; the window then does not open.
-    bool loadFailed() const { return m_loadFailed; }
-    int exec() override;
 
     // Event handlers, under the names the rest of the program knows them by.
     void CmdStart_Click();
@@ -103,7 +99,6 @@ protected:
     static QColor boxColour(const QLineEdit* box);
 
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildSettingsPanel(QWidget* body);
@@ -129,7 +124,6 @@ private:
     int m_currentItem = 0;
     Countdown m_countdown;
     double m_enteredMinutes = 0; // the time box's number when the run started
-    bool m_loadFailed = false;
 
     QFrame* m_picture1 = nullptr;
     QFrame* m_picture2 = nullptr;

@@ -3,8 +3,8 @@
 #include "exercises/drilltexts.h"
 #include "exercises/timebox.h"
 #include "exercises/timedrunwindow.h"
+#include "exercises/windowparts.h"
 #include "platform/dao.h"
-#include "platform/keystatepanel.h"
 #include "shell/uifonts.h"
 
 #include <QFrame>
@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace exercises {
 namespace {
@@ -25,28 +24,15 @@ constexpr int kAreaWidth = TimedRunWindow::kDrillAreaWidth;
 constexpr int kAreaHeight = TimedRunWindow::kDrillAreaHeight;
 constexpr int kSideWidth = 140;
 
-QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
+// The side panel's buttons stand one under another, centred.
+QPushButton* makeSideButton(QWidget* parent, const QString& name, QStringView caption, int top)
 {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, int top)
-{
-    auto* button = new QPushButton(caption.toString(), parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setFont(shell::songTi(11));
-    button->setGeometry((kSideWidth - 110) / 2, top, 110, 34);
-    return button;
+    return makeButton(parent, name, caption, QRect((kSideWidth - 110) / 2, top, 110, 34));
 }
 
 } // namespace
 
-TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : QDialog(parent), m_run(run)
+TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : ExerciseDialog(parent), m_run(run)
 {
     setObjectName(run.windowName);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -65,12 +51,7 @@ TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : QDialog(p
     buildSidePanel(body);
     buildStatusBar();
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(body);
-    layout->addWidget(m_statusBar1);
-    setFixedSize(sizeHint());
+    stackOverStatusBar(this, body, m_statusBar1);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -129,10 +110,10 @@ void TimedRunWindow::buildSidePanel(QWidget* body)
 {
     m_picture2 = makePanel(body, QStringLiteral("Picture2"),
                            QRect(kMargin * 2 + kAreaWidth, kMargin, kSideWidth, kAreaHeight));
-    m_cmdStart = makeButton(m_picture2, QStringLiteral("CmdStart"), kStartCaption, 24);
-    m_command3 = makeButton(m_picture2, QStringLiteral("Command3"), kPauseCaption, 72);
-    m_command1 = makeButton(m_picture2, QStringLiteral("Command1"), kStopCaption, 120);
-    m_command4 = makeButton(m_picture2, QStringLiteral("Command4"), kExitCaption, 168);
+    m_cmdStart = makeSideButton(m_picture2, QStringLiteral("CmdStart"), kStartCaption, 24);
+    m_command3 = makeSideButton(m_picture2, QStringLiteral("Command3"), kPauseCaption, 72);
+    m_command1 = makeSideButton(m_picture2, QStringLiteral("Command1"), kStopCaption, 120);
+    m_command4 = makeSideButton(m_picture2, QStringLiteral("Command4"), kExitCaption, 168);
     m_command3->setEnabled(false);
     m_command1->setEnabled(false);
     connect(m_cmdStart, &QPushButton::clicked, this, &TimedRunWindow::CmdStart_Click);
@@ -158,24 +139,11 @@ void TimedRunWindow::buildSidePanel(QWidget* body)
 
 void TimedRunWindow::buildStatusBar()
 {
-    m_statusBar1 = new QStatusBar(this);
-    m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusBar1->setSizeGripEnabled(false);
-    for (int panel = 1; panel <= 4; ++panel) {
-        QLabel* label = panel == 3 ? new platform::KeyStatePanel(m_statusBar1) : new QLabel(m_statusBar1);
-        label->setObjectName(QStringLiteral("Panel%1").arg(panel));
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(4, 0, 4, 0);
-        m_panels.append(label);
-    }
+    m_statusBar1 = makeStatusBar(this, m_panels);
     m_panels[1]->setMinimumWidth(200);
     m_panels[3]->setMinimumWidth(70);
     m_panels[3]->setAlignment(Qt::AlignCenter);
     m_panels[3]->setText(kClockZero.toString());
-    m_statusBar1->addWidget(m_panels[0], 1);
-    m_statusBar1->addWidget(m_panels[1]);
-    m_statusBar1->addWidget(m_panels[2]);
-    m_statusBar1->addWidget(m_panels[3]);
 }
 
 } // namespace exercises

@@ -65,4 +65,10 @@ float RandomSource::rnd()
     return static_cast<float>(z >> 40) / static_cast<float>(1u << 24);
 }
 
+void randomizeFromClock()
+{
+    const QTime now = Clock::instance().now().time();
+    RandomSource::instance().randomize(static_cast<std::uint32_t>(now.msecsSinceStartOfDay()));
+}
+
 } // namespace platform

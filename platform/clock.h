@@ -33,4 +33,7 @@ private:
     std::uint64_t m_state = 0x853c49e6748fea9bULL;
 };
 
+// VB's Randomize without an argument: seeds the random source from the time of day.
+void randomizeFromClock();
+
 } // namespace platform

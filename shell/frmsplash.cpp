@@ -121,8 +121,7 @@ void frmSplash::Form_Load()
 void frmSplash::Timer1_Timer()
 {
     m_timer1->stop();
-    const QTime now = platform::Clock::instance().now().time();
-    platform::RandomSource::instance().randomize(std::uint32_t(now.msecsSinceStartOfDay()));
+    platform::randomizeFromClock();
 
     Module1::gAppPath = platform::programFolder();
     if (!Module1::gAppPath.endsWith(u'/'))

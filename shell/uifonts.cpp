@@ -38,4 +38,18 @@ QFont timesNewRoman(double pointSize, bool bold)
     return makeFont(serifThenSong(), pointSize, bold);
 }
 
+QFont kaiTi(double pointSize, bool bold)
+{
+    return makeFont({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("AR PL UKai CN"),
+                     QStringLiteral("AR PL UMing CN")},
+                    pointSize, bold);
+}
+
+QFont msSansSerif(double pointSize, bool bold)
+{
+    return makeFont(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("AR PL UMing CN")},
+        pointSize, bold);
+}
+
 } // namespace shell

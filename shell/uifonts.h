@@ -12,5 +12,9 @@ namespace shell {
 QFont songTi(double pointSize, bool bold = false);
 // "Times New Roman" at the given size in points, with the same Song face for any Chinese in it.
 QFont timesNewRoman(double pointSize, bool bold = false);
+// "楷体_GB2312" (KaiTi) at the given size in points.
+QFont kaiTi(double pointSize, bool bold = false);
+// "MS Sans Serif" at the given size in points; Chinese text falls back to a Ming face.
+QFont msSansSerif(double pointSize, bool bold = false);
 
 } // namespace shell

@@ -13,7 +13,8 @@ TEST_F(DrillTest, EveryWindowIsRegisteredUnderItsOwnName)
     const QStringList windows{QStringLiteral("frmwubushou"), QStringLiteral("Frmcijm"),
                               QStringLiteral("Frmcizu2"),    QStringLiteral("Frmcizu3"),
                               QStringLiteral("Frmcizu4"),    QStringLiteral("Frmcizu5"),
-                              QStringLiteral("frmAbout"),    QStringLiteral("frmmaint")};
+                              QStringLiteral("frmAbout"),    QStringLiteral("frmmaint"),
+                              QStringLiteral("frmkeypad1"),  QStringLiteral("frmplay")};
     shell::clearExercises();
     exercises::registerExerciseWindows();
     for (const QString& name : windows) {

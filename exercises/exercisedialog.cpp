@@ -1,0 +1,50 @@
+#include "exercises/exercisedialog.h"
+
+#include "platform/dao.h"
+#include "shell/module1.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace exercises {
+
+int ExerciseDialog::exec()
+{
+    if (m_loadFailed)
+        return QDialog::Rejected;
+    return QDialog::exec();
+}
+
+std::unique_ptr<platform::dao::Recordset> ExerciseDialog::openCountedTable(const QString& table,
+                                                                           int& rowCount)
+{
+    if (!Module1::gDatabase)
+        throw platform::dao::DaoError("the code database is not open");
+    auto recordset = Module1::gDatabase->OpenRecordset(table, platform::dao::RecordsetType::Dynaset);
+    // An empty table fails here, as it has no last row.
+    recordset->MoveLast();
+    recordset->MoveFirst();
+    rowCount = recordset->RecordCount();
+    return recordset;
+}
+
+void ExerciseDialog::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+}
+
+void ExerciseDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would end a run, a group or a game by a stray key; the windows' own buttons close them.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace exercises

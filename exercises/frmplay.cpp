@@ -1,0 +1,300 @@
+#include "exercises/frmplay.h"
+
+#include "exercises/gametexts.h"
+#include "exercises/keyhandlers.h"
+#include "exercises/playfield.h"
+#include "exercises/timedrun.h"
+#include "platform/clock.h"
+#include "platform/dao.h"
+#include "platform/resources.h"
+#include "platform/uiservice.h"
+#include "platform/windowproc.h"
+#include "shell/databasemessage.h"
+#include "shell/module1.h"
+#include "shell/programexit.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
+#include <cmath>
+
+namespace exercises {
+namespace {
+
+using namespace game;
+using namespace gametexts;
+
+const QColor kIdleField(192, 192, 255);
+const QColor kGameField(0, 0, 0);
+
+// QBColor 10 to 15, the light colours of the 16-colour palette.
+QColor lightColour(int index)
+{
+    static const QColor colours[] = {{0, 255, 0},   {0, 255, 255}, {255, 0, 0},
+                                     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    return colours[std::clamp(index, 0, 5)];
+}
+
+int toPixels(int twips)
+{
+    return static_cast<int>(std::floor(double(twips) / kTwipsPerPixel));
+}
+
+bool isSubmitKey(int keyCode)
+{
+    return keyCode == int(platform::VK_SPACE) || keyCode == int(platform::VK_DIVIDE) ||
+           keyCode == int(platform::VK_MULTIPLY);
+}
+
+} // namespace
+
+frmplay::frmplay(QWidget* parent) : ExerciseDialog(parent)
+{
+    setObjectName(QStringLiteral("frmplay"));
+    buildWindow();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(kFallInterval);
+    connect(m_timer1, &QTimer::timeout, this, &frmplay::Timer1_Timer);
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(kSwayInterval);
+    connect(m_timer2, &QTimer::timeout, this, &frmplay::Timer2_Timer);
+    m_timer3 = new QTimer(this);
+    m_timer3->setObjectName(QStringLiteral("Timer3"));
+    m_timer3->setInterval(kStarInterval);
+    m_timer3->setTimerType(Qt::PreciseTimer);
+    connect(m_timer3, &QTimer::timeout, this, &frmplay::Timer3_Timer);
+
+    Form_Load();
+}
+
+frmplay::~frmplay() = default;
+
+void frmplay::Form_Load()
+{
+    m_text1->installEventFilter(this); // before the keypad procedure, so it sees what that passes on
+    Module1::gOldWndProc = platform::GetWindowLongA(m_text1, platform::GWL_WNDPROC);
+    platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC,
+                             reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
+    m_subclassed = true;
+
+    centreOnScreen();
+    try {
+        m_gameRs = openCountedTable(QStringLiteral("playziku"), m_gameRecordCount);
+    } catch (const platform::dao::DaoError& error) {
+        reportLoadFailure(error);
+        return;
+    }
+    setWindowTitle(Module1::gExerciseTitle);
+    m_mode = gameModeFor(Module1::gExerciseTitle);
+    m_label6->setText(QStringLiteral("\n\n\n") + platform::resources::string(m_mode.instructions));
+    setWindowIcon(platform::resources::icon(m_mode.icon));
+    platform::randomizeFromClock();
+    m_stars.scatter(platform::RandomSource::instance());
+}
+
+void frmplay::reportLoadFailure(const platform::dao::DaoError& error)
+{
+    // The program ends after the message, unless another program merely holds the database locked.
+    setLoadFailed();
+    m_gameRs.reset();
+    platform::UiService::instance().messageBox(
+        nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
+        platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
+    if (!error.isLocked())
+        shell::endProgram(0);
+}
+
+void frmplay::Form_Unload()
+{
+    m_timer1->stop();
+    m_timer2->stop();
+    m_timer3->stop();
+    if (m_gameRs)
+        m_gameRs->Close();
+    m_gameRs.reset();
+    if (m_subclassed) {
+        platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC, Module1::gOldWndProc);
+        m_subclassed = false;
+    }
+}
+
+void frmplay::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
+
+bool frmplay::deal()
+{
+    platform::RandomSource& random = platform::RandomSource::instance();
+    try {
+        for (int i = 0; i < kItemCount; ++i) {
+            const int r = static_cast<int>(std::floor(random.rnd() * static_cast<float>(m_gameRecordCount)));
+            m_gameRs->MoveFirst();
+            m_gameRs->Move(r);
+            const QString code = m_gameRs->text(QStringLiteral("bianma"));
+            m_gameTexts[i] = m_mode.showsCharacters ? m_gameRs->text(QStringLiteral("wenzhi")) : code;
+            m_gameAnswers[i] = code;
+        }
+    } catch (const platform::dao::DaoError& error) {
+        // A code book damaged since the window opened: no game, the window stays as it was.
+        platform::UiService::instance().messageBox(
+            this, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
+            platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
+void frmplay::CmdStart_Click()
+{
+    if (!m_gameRs || !deal())
+        return;
+    platform::RandomSource& random = platform::RandomSource::instance();
+    std::array<int, kItemCount> heights{};
+    for (int i = 0; i < kItemCount; ++i) {
+        QLabel* label = m_lblwenzhi[i];
+        QFont font = label->font();
+        font.setPointSizeF(m_mode.fontSize);
+        label->setFont(font);
+        label->setText(m_gameTexts[i]);
+        label->adjustSize();
+        const int width = label->width() * kTwipsPerPixel;
+        const float left =
+            i == 0 ? random.rnd() * kFirstItemRange : static_cast<float>(kItemRange - width) * random.rnd();
+        m_itemLeft[i] = static_cast<int>(std::lround(left));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, lightColour(static_cast<int>(std::floor(random.rnd() * 6))));
+        label->setPalette(palette);
+        heights[i] = label->height() * kTwipsPerPixel;
+    }
+    m_items.start(m_gameAnswers, heights);
+    for (int i = 0; i < kItemCount; ++i) {
+        placeItem(i);
+        m_lblwenzhi[i]->show();
+    }
+
+    m_lblMark->setText(kScoreZero.toString());
+    Module1::ActivateEnglishLayout();
+    m_label6->hide();
+    m_timer1->start();
+    m_timer2->start();
+    m_picture1->setBackground(kGameField);
+    m_timer3->start();
+    m_text1->clear();
+    m_text1->setFocus();
+}
+
+void frmplay::placeItem(int i)
+{
+    m_lblwenzhi[i]->move(toPixels(m_itemLeft[i]), toPixels(m_items.top(i)));
+}
+
+void frmplay::Timer1_Timer()
+{
+    const QList<int> lost = m_items.fall();
+    for (int i = 0; i < kItemCount; ++i)
+        placeItem(i);
+    for (int i : lost)
+        m_lblwenzhi[i]->hide();
+    if (!lost.isEmpty() && m_items.isOver())
+        gameOver();
+}
+
+void frmplay::Text1_KeyDown(int KeyCode, int /*Shift*/)
+{
+    if (isSubmitKey(KeyCode)) {
+        const int hit = m_items.hit(m_text1->text());
+        if (hit >= 0) {
+            m_lblwenzhi[hit]->hide();
+            m_lblMark->setText(QString::number(m_items.score()));
+            if (m_items.isOver())
+                gameOver();
+        }
+    } else if (KeyCode != int(platform::VK_RETURN)) {
+        return;
+    }
+    m_text1->clear();
+    m_text1->setFocus();
+}
+
+void frmplay::Text1_KeyUp(int KeyCode, int /*Shift*/)
+{
+    // The submit key's own character has reached the box by now.
+    if (isSubmitKey(KeyCode))
+        m_text1->clear();
+}
+
+void frmplay::Timer2_Timer()
+{
+    m_sway = swayStep(m_sway);
+    m_label2->move(toPixels(m_sway.left), m_label2->y());
+}
+
+void frmplay::Timer3_Timer()
+{
+    m_picture1->drawStars(m_stars.step(platform::RandomSource::instance()));
+}
+
+void frmplay::gameOver()
+{
+    m_timer1->stop();
+    m_timer2->stop();
+    m_timer3->stop();
+    m_label6->show();
+    const int score = m_items.score();
+    m_picture1->setBackground(kIdleField);
+    platform::UiService::instance().messageBox(this, gameOverText(score), Module1::gExerciseTitle,
+                                               platform::MB_OK | platform::MB_ICONINFORMATION);
+}
+
+int frmplay::barValue() const
+{
+    // The bar runs from its minimum at the top; its value reads from 800 there down to 200.
+    return kEasiest + kHardest - m_vScroll1->value();
+}
+
+void frmplay::setBarValue(int value)
+{
+    m_vScroll1->setValue(kEasiest + kHardest - value);
+}
+
+void frmplay::VScroll1_Change()
+{
+    const int value = barValue();
+    m_timer1->setInterval(value);
+    m_timer2->setInterval(swayIntervalFor(value));
+    m_text1->setFocus();
+}
+
+void frmplay::CmdEnd_Click()
+{
+    close();
+}
+
+void frmplay::CloseGame()
+{
+    close();
+}
+
+bool frmplay::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_text1) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            Text1_KeyDown(virtualKeyOf(*key), shiftState(key->modifiers()));
+        } else if (event->type() == QEvent::KeyRelease) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat())
+                Text1_KeyUp(virtualKeyOf(*key), shiftState(key->modifiers()));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace exercises

@@ -1,0 +1,61 @@
+#include "exercises/windowparts.h"
+
+#include "platform/keystatepanel.h"
+#include "shell/uifonts.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace exercises {
+
+QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption.toString(), parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setFont(shell::songTi(11));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QStatusBar* makeStatusBar(QWidget* parent, QList<QLabel*>& panels, int count, int keyStatePanel)
+{
+    auto* statusBar = new QStatusBar(parent);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    for (int panel = 1; panel <= count; ++panel) {
+        QLabel* label =
+            panel == keyStatePanel ? new platform::KeyStatePanel(statusBar) : new QLabel(statusBar);
+        label->setObjectName(QStringLiteral("Panel%1").arg(panel));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setContentsMargins(4, 0, 4, 0);
+        statusBar->addWidget(label, panel == 1 ? 1 : 0);
+        panels.append(label);
+    }
+    return statusBar;
+}
+
+void stackOverStatusBar(QDialog* window, QWidget* body, QStatusBar* statusBar)
+{
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(body);
+    layout->addWidget(statusBar);
+    window->setFixedSize(window->sizeHint());
+}
+
+} // namespace exercises
