@@ -2,6 +2,7 @@
 
 #include "exercises/drilldescriptions.h"
 #include "exercises/drillwindow.h"
+#include "exercises/frmbixing.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
 #include "shell/frmmaint.h"
@@ -27,6 +28,7 @@ void registerExerciseWindows()
     // One line a window.
     registerWindow<frmAbout>(QStringLiteral("frmAbout"));
     registerWindow<frmmaint>(QStringLiteral("frmmaint"));
+    registerWindow<Frmbixing>(QStringLiteral("Frmbixing"));
 }
 
 } // namespace exercises
