@@ -3,6 +3,7 @@
 #include "exercises/drilldescriptions.h"
 #include "exercises/drillwindow.h"
 #include "exercises/frmbixing.h"
+#include "exercises/frmtest.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
 #include "shell/frmmaint.h"
@@ -29,6 +30,7 @@ void registerExerciseWindows()
     registerWindow<frmAbout>(QStringLiteral("frmAbout"));
     registerWindow<frmmaint>(QStringLiteral("frmmaint"));
     registerWindow<Frmbixing>(QStringLiteral("Frmbixing"));
+    registerWindow<frmtest>(QStringLiteral("frmtest"));
 }
 
 } // namespace exercises

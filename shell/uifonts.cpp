@@ -23,6 +23,20 @@ QFont songTi(double pointSize, bool bold)
                     pointSize, bold);
 }
 
+QFont kaiTi(double pointSize, bool bold)
+{
+    return makeFont({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("AR PL UKai CN"),
+                     QStringLiteral("AR PL UMing CN")},
+                    pointSize, bold);
+}
+
+QFont msSansSerif(double pointSize, bool bold)
+{
+    return makeFont(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("AR PL UMing CN")},
+        pointSize, bold);
+}
+
 QFont timesNewRoman(double pointSize, bool bold)
 {
     return makeFont({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),

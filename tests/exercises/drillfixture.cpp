@@ -1,6 +1,9 @@
 #include "tests/exercises/drillfixture.h"
 
 #include "exercises/registerexercises.h"
+#include "platform/gbk.h"
+#include "platform/ime/imefiles.h"
+#include "platform/ime/inputmethod.h"
 #include "platform/keyboard.h"
 #include "platform/registry.h"
 #include "shell/exerciseregistry.h"
@@ -10,6 +13,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QTest>
+#include <algorithm>
 
 namespace drilltest {
 namespace {
@@ -176,6 +180,47 @@ QString DrillTest::panel(int n) const
 QPushButton* DrillTest::button(const char* name) const
 {
     return child<QPushButton>(QString::fromLatin1(name));
+}
+
+platform::ime::InputMethod& DrillTest::installSampleInputMethod()
+{
+    for (const char* name : {platform::ime::kCodeFileName, platform::ime::kUserWordFileName}) {
+        QString error;
+        EXPECT_FALSE(testsupport::copyStagedFile(QStringLiteral("system/") + QLatin1StringView(name),
+                                                 folders.systemFolder(), &error)
+                         .isEmpty())
+            << error.toStdString();
+    }
+    platform::HKEY key = 0;
+    platform::RegCreateKeyA(platform::HKEY_LOCAL_MACHINE,
+                            "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0240804", &key);
+    const QByteArray name = platform::gbk::encode(QString::fromUtf8(Module1::kImeDisplayName)) + '\0';
+    platform::RegSetValueExA(key, "layout text", 0, platform::REG_SZ,
+                             reinterpret_cast<const platform::BYTE*>(name.constData()),
+                             platform::DWORD(name.size()));
+    platform::RegCloseKey(key);
+    Module1::LoadImeLayouts();
+    EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());
+    platform::ime::InputMethod& inputMethod = platform::ime::InputMethod::install();
+    inputMethod.reloadFiles();
+    return inputMethod;
+}
+
+void DrillTest::typeCode(QWidget* window, const QString& code, const QString& wanted)
+{
+    const platform::ime::InputMethod& inputMethod = *platform::ime::InputMethod::instance();
+    for (QChar digit : code)
+        QTest::keyClick(window->focusWidget(), Qt::Key(Qt::Key_0 + digit.digitValue()));
+    if (inputMethod.composition().isEmpty())
+        return;
+    ASSERT_NE(inputMethod.popup(), nullptr);
+    const QList<platform::ime::CandidatePopup::Row>& rows = inputMethod.popup()->rows();
+    const auto at =
+        std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.text == wanted; });
+    ASSERT_NE(at, rows.end()) << wanted.toStdString();
+    for (auto i = rows.begin(); i != at; ++i)
+        QTest::keyClick(window->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Space);
 }
 
 void DrillTest::type(int k, const QString& text)

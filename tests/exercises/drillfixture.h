@@ -10,6 +10,10 @@
 #include <QPushButton>
 #include <memory>
 
+namespace platform::ime {
+class InputMethod;
+}
+
 namespace drilltest {
 
 // One drill window as the lessons table and the members table describe it.
@@ -56,6 +60,12 @@ protected:
     QString panel(int n) const;
     QPushButton* button(const char* name) const;
     template <typename T> T* child(const QString& name) const { return m_window->findChild<T*>(name); }
+    // The sample input method's files in the system folder, registered under E0240804 and loaded as
+    // the program does at start, and the built-in input method installed on them.
+    platform::ime::InputMethod& installSampleInputMethod();
+    // Types a code into the focused widget of `window` through the input method and, when several
+    // entries share it, chooses `wanted` among the candidates as the user does.
+    static void typeCode(QWidget* window, const QString& code, const QString& wanted);
     // Types text into box k as key clicks.
     void type(int k, const QString& text);
     // Delivers text to box k at once, as the input method commits a word.

@@ -10,10 +10,11 @@ namespace {
 TEST_F(DrillTest, EveryWindowIsRegisteredUnderItsOwnName)
 {
     // Each window that joins the registration joins this list.
-    const QStringList windows{
-        QStringLiteral("frmwubushou"), QStringLiteral("Frmcijm"),  QStringLiteral("Frmcizu2"),
-        QStringLiteral("Frmcizu3"),    QStringLiteral("Frmcizu4"), QStringLiteral("Frmcizu5"),
-        QStringLiteral("frmAbout"),    QStringLiteral("frmmaint"), QStringLiteral("Frmbixing")};
+    const QStringList windows{QStringLiteral("frmwubushou"), QStringLiteral("Frmcijm"),
+                              QStringLiteral("Frmcizu2"),    QStringLiteral("Frmcizu3"),
+                              QStringLiteral("Frmcizu4"),    QStringLiteral("Frmcizu5"),
+                              QStringLiteral("frmAbout"),    QStringLiteral("frmmaint"),
+                              QStringLiteral("Frmbixing"),   QStringLiteral("frmtest")};
     shell::clearExercises();
     exercises::registerExerciseWindows();
     for (const QString& name : windows) {
