@@ -1,14 +1,13 @@
 #include "tests/exercises/drillfixture.h"
 
 #include "exercises/registerexercises.h"
-#include "platform/gbk.h"
 #include "platform/ime/imefiles.h"
 #include "platform/ime/inputmethod.h"
 #include "platform/keyboard.h"
-#include "platform/registry.h"
 #include "shell/exerciseregistry.h"
 #include "shell/module1.h"
 #include "shell/programexit.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -87,10 +86,7 @@ void DrillTest::SetUp()
     exercises::registerExerciseWindows();
     shell::setProgramEnder([this](int code) { m_endedWith.append(code); });
     // The input method registered, so the layout switches can be seen.
-    platform::HKEY key = 0;
-    platform::RegCreateKeyA(platform::HKEY_LOCAL_MACHINE,
-                            "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", &key);
-    platform::RegCloseKey(key);
+    testsupport::registerKeyboardLayout("E0200804");
     Module1::gImeLayout = platform::LoadKeyboardLayoutA("E0200804", 0);
     Module1::gEnglishLayout = platform::LoadKeyboardLayoutA(platform::kUsEnglishLayoutId, 0);
 }
@@ -191,14 +187,7 @@ platform::ime::InputMethod& DrillTest::installSampleInputMethod()
                          .isEmpty())
             << error.toStdString();
     }
-    platform::HKEY key = 0;
-    platform::RegCreateKeyA(platform::HKEY_LOCAL_MACHINE,
-                            "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0240804", &key);
-    const QByteArray name = platform::gbk::encode(QString::fromUtf8(Module1::kImeDisplayName)) + '\0';
-    platform::RegSetValueExA(key, "layout text", 0, platform::REG_SZ,
-                             reinterpret_cast<const platform::BYTE*>(name.constData()),
-                             platform::DWORD(name.size()));
-    platform::RegCloseKey(key);
+    testsupport::registerInputMethod("E0240804");
     Module1::LoadImeLayouts();
     EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());
     platform::ime::InputMethod& inputMethod = platform::ime::InputMethod::install();
