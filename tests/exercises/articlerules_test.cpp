@@ -129,14 +129,6 @@ TEST_F(ArticleFile, MissingFileOrFolderIsUnreadableAndNulBytesAreNoText)
               ImportedArticle::Outcome::NotText);
 }
 
-TEST_F(ArticleFile, LongArticleIsCutToWhatPositionsCanCount)
-{
-    const QString line = QString(99, QChar(0x6587)) + QStringLiteral("\n");
-    const ImportedArticle article = readArticleFile(write(line.repeated(400).toUtf8()));
-    EXPECT_EQ(article.text.size(), kMostArticleCharacters);
-    EXPECT_TRUE(article.cut);
-}
-
 TEST_F(ArticleFile, HugeFileIsReadOnlyInPartAndStaysUtf8)
 {
     // Three-byte characters, so the byte limit falls inside one; the line breaks are the only ASCII.

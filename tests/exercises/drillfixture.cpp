@@ -94,6 +94,7 @@ void DrillTest::SetUp()
 void DrillTest::TearDown()
 {
     m_window.reset();
+    m_dialog.reset();
     Module1::gDatabase.reset();
     Module1::gImeLayout = 0;
     Module1::gEnglishLayout = 0;
@@ -127,6 +128,17 @@ exercises::DrillWindow* DrillTest::openWindow(const Member& member)
         (void)QTest::qWaitForWindowActive(m_window.get());
     }
     return m_window.get();
+}
+
+QDialog* DrillTest::openDialogWindow(const QString& windowName, const QString& title)
+{
+    Module1::gExerciseTitle = title;
+    m_window.reset();
+    m_dialog.reset(shell::exerciseFactory(windowName)(nullptr));
+    m_dialog->show();
+    QApplication::setActiveWindow(m_dialog.get());
+    (void)QTest::qWaitForWindowActive(m_dialog.get());
+    return m_dialog.get();
 }
 
 void DrillTest::drawRows(const QList<int>& rows, int recordCount)
