@@ -8,6 +8,7 @@ namespace exercises::texts {
 inline constexpr QStringView kTitleCi1jm = u"词一键简码";
 inline constexpr QStringView kPromptCharacters = u"请在文本框中输入对应的汉字";
 inline constexpr QStringView kPromptWords = u"请在文本框中输入对应的词组";
+inline constexpr QStringView kPromptDigits = u"请在文本框中输入对应的数字";
 inline constexpr QStringView kProgressTyped = u"已打";
 inline constexpr QStringView kProgressCorrect = u"正确";
 inline constexpr QStringView kProgressCharacterSuffix = u"个字";

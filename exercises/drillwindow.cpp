@@ -1,6 +1,7 @@
 #include "exercises/drillwindow.h"
 
 #include "exercises/drilltexts.h"
+#include "exercises/keyhandlers.h"
 #include "platform/dao.h"
 #include "shell/vbformat.h"
 
@@ -108,9 +109,7 @@ bool DrillWindow::eventFilter(QObject* watched, QEvent* event)
     if (index.isValid() && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F2 && !key->isAutoRepeat()) {
-            const int shift = int(key->modifiers() & Qt::ShiftModifier ? 1 : 0) |
-                              int(key->modifiers() & Qt::ControlModifier ? 2 : 0) |
-                              int(key->modifiers() & Qt::AltModifier ? 4 : 0);
+            const int shift = shiftState(key->modifiers());
             if (event->type() == QEvent::KeyPress)
                 Text1_KeyDown(index.toInt(), kF2, shift);
             else

@@ -2,8 +2,10 @@
 
 #include "exercises/drilldescriptions.h"
 #include "exercises/drillwindow.h"
+#include "exercises/frmbixing.h"
 #include "exercises/frmkeypad1.h"
 #include "exercises/frmplay.h"
+#include "exercises/frmtest.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmabout.h"
 #include "shell/frmmaint.h"
@@ -29,6 +31,8 @@ void registerExerciseWindows()
     // One line a window.
     registerWindow<frmAbout>(QStringLiteral("frmAbout"));
     registerWindow<frmmaint>(QStringLiteral("frmmaint"));
+    registerWindow<Frmbixing>(QStringLiteral("Frmbixing"));
+    registerWindow<frmtest>(QStringLiteral("frmtest"));
     registerWindow<frmkeypad1>(QStringLiteral("frmkeypad1"));
     registerWindow<frmplay>(QStringLiteral("frmplay"));
 }

@@ -10,9 +10,14 @@ namespace {
 const QStringList& serifThenSong()
 {
     static const QStringList families = {
-        QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
-        QStringLiteral("DejaVu Serif"),    QStringLiteral("宋体"),             QStringLiteral("SimSun"),
-        QStringLiteral("AR PL UMing CN"),  QStringLiteral("Noto Serif CJK SC"),
+        QStringLiteral("Times New Roman"),
+        QStringLiteral("Liberation Serif"),
+        QStringLiteral("Nimbus Roman"),
+        QStringLiteral("DejaVu Serif"),
+        QStringLiteral("宋体"),
+        QStringLiteral("SimSun"),
+        QStringLiteral("AR PL UMing CN"),
+        QStringLiteral("Noto Serif CJK SC"),
     };
     return families;
 }
@@ -33,11 +38,6 @@ QFont songTi(double pointSize, bool bold)
     return makeFont(serifThenSong(), pointSize, bold);
 }
 
-QFont timesNewRoman(double pointSize, bool bold)
-{
-    return makeFont(serifThenSong(), pointSize, bold);
-}
-
 QFont kaiTi(double pointSize, bool bold)
 {
     return makeFont({QStringLiteral("楷体_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("AR PL UKai CN"),
@@ -50,6 +50,11 @@ QFont msSansSerif(double pointSize, bool bold)
     return makeFont(
         {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("AR PL UMing CN")},
         pointSize, bold);
+}
+
+QFont timesNewRoman(double pointSize, bool bold)
+{
+    return makeFont(serifThenSong(), pointSize, bold);
 }
 
 } // namespace shell

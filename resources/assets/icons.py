@@ -183,6 +183,21 @@ def _cheer_frame(root, name, step):
     save_png(finish(img, N, N), f'{root}/icon/{name}.png')
 
 
+def _indicator(root, name, step):
+    """One of three frames of the article test's position indicator: an arrow under the character,
+    pointing up at it, that rises and glows a little in turn."""
+    img = canvas(N, N)
+    d = ImageDraw.Draw(img)
+    rise = (0, 2, 4)[step]
+    glow = ((255, 90, 40), (255, 150, 40), (255, 210, 60))[step]
+    tip = 3 - rise + 4
+    d.ellipse(sc(7, 25 - rise, 25, 31 - rise), fill=glow + (70,))
+    arrow = [(16, tip), (28, tip + 13), (20.5, tip + 13), (20.5, tip + 22), (11.5, tip + 22), (11.5, tip + 13),
+             (4, tip + 13)]
+    d.polygon(sc(*[c for p in arrow for c in p]), fill=glow, outline=(150, 30, 10), width=S)
+    save_png(finish(img, N, N), f'{root}/icon/{name}.png')
+
+
 def make(root):
     _program(root, 1)
     _keypad(root, 101)
@@ -202,3 +217,5 @@ def make(root):
     _falling(root, 125, [(10, 21, '字'), (22, 13, '词')], 14, 'kai')
     _pointer(root, 127, ripple=False)
     _pointer(root, 128, ripple=True)
+    for step in range(3):
+        _indicator(root, 129 + step, step)

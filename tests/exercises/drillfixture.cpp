@@ -1,8 +1,9 @@
 #include "tests/exercises/drillfixture.h"
 
 #include "exercises/registerexercises.h"
+#include "platform/ime/imefiles.h"
+#include "platform/ime/inputmethod.h"
 #include "platform/keyboard.h"
-#include "platform/registry.h"
 #include "shell/exerciseregistry.h"
 #include "shell/module1.h"
 #include "shell/programexit.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QTest>
+#include <algorithm>
 
 namespace drilltest {
 namespace {
@@ -92,6 +94,7 @@ void DrillTest::SetUp()
 void DrillTest::TearDown()
 {
     m_window.reset();
+    m_dialog.reset();
     Module1::gDatabase.reset();
     Module1::gImeLayout = 0;
     Module1::gEnglishLayout = 0;
@@ -125,6 +128,17 @@ exercises::DrillWindow* DrillTest::openWindow(const Member& member)
         (void)QTest::qWaitForWindowActive(m_window.get());
     }
     return m_window.get();
+}
+
+QDialog* DrillTest::openDialogWindow(const QString& windowName, const QString& title)
+{
+    Module1::gExerciseTitle = title;
+    m_window.reset();
+    m_dialog.reset(shell::exerciseFactory(windowName)(nullptr));
+    m_dialog->show();
+    QApplication::setActiveWindow(m_dialog.get());
+    (void)QTest::qWaitForWindowActive(m_dialog.get());
+    return m_dialog.get();
 }
 
 void DrillTest::drawRows(const QList<int>& rows, int recordCount)
@@ -174,6 +188,40 @@ QString DrillTest::panel(int n) const
 QPushButton* DrillTest::button(const char* name) const
 {
     return child<QPushButton>(QString::fromLatin1(name));
+}
+
+platform::ime::InputMethod& DrillTest::installSampleInputMethod()
+{
+    for (const char* name : {platform::ime::kCodeFileName, platform::ime::kUserWordFileName}) {
+        QString error;
+        EXPECT_FALSE(testsupport::copyStagedFile(QStringLiteral("system/") + QLatin1StringView(name),
+                                                 folders.systemFolder(), &error)
+                         .isEmpty())
+            << error.toStdString();
+    }
+    testsupport::registerInputMethod("E0240804");
+    Module1::LoadImeLayouts();
+    EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());
+    platform::ime::InputMethod& inputMethod = platform::ime::InputMethod::install();
+    inputMethod.reloadFiles();
+    return inputMethod;
+}
+
+void DrillTest::typeCode(QWidget* window, const QString& code, const QString& wanted)
+{
+    const platform::ime::InputMethod& inputMethod = *platform::ime::InputMethod::instance();
+    for (QChar digit : code)
+        QTest::keyClick(window->focusWidget(), Qt::Key(Qt::Key_0 + digit.digitValue()));
+    if (inputMethod.composition().isEmpty())
+        return;
+    ASSERT_NE(inputMethod.popup(), nullptr);
+    const QList<platform::ime::CandidatePopup::Row>& rows = inputMethod.popup()->rows();
+    const auto at =
+        std::find_if(rows.begin(), rows.end(), [&](const auto& row) { return row.text == wanted; });
+    ASSERT_NE(at, rows.end()) << wanted.toStdString();
+    for (auto i = rows.begin(); i != at; ++i)
+        QTest::keyClick(window->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(window->focusWidget(), Qt::Key_Space);
 }
 
 void DrillTest::type(int k, const QString& text)

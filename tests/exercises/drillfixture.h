@@ -10,6 +10,10 @@
 #include <QPushButton>
 #include <memory>
 
+namespace platform::ime {
+class InputMethod;
+}
+
 namespace drilltest {
 
 // One drill window as the lessons table and the members table describe it.
@@ -42,6 +46,7 @@ protected:
     // The lesson file with one table, opened as the shared database.
     void useLesson(const QString& table, const QList<LessonRow>& rows);
     void useLesson(const Member& member, int rowCount);
+    QDialog* openDialogWindow(const QString& windowName, const QString& title);
     // Opens the window by name, as the main window does, shown and active.
     exercises::DrillWindow* openWindow(const Member& member);
     // The next page draws these row positions (in a table of recordCount rows), in order.
@@ -55,7 +60,20 @@ protected:
     QLabel* item(int k) const;
     QString panel(int n) const;
     QPushButton* button(const char* name) const;
-    template <typename T> T* child(const QString& name) const { return m_window->findChild<T*>(name); }
+    // Any other window the main window opens by name, set up in the same way; the fixture owns it.
+    template <typename Window> Window* openDialog(const char* windowName, const QString& title)
+    {
+        return static_cast<Window*>(openDialogWindow(QString::fromLatin1(windowName), title));
+    }
+    // The window opened last, by either call.
+    QWidget* shown() const { return m_window ? static_cast<QWidget*>(m_window.get()) : m_dialog.get(); }
+    template <typename T> T* child(const QString& name) const { return shown()->findChild<T*>(name); }
+    // The sample input method's files in the system folder, registered under E0240804 and loaded as
+    // the program does at start, and the built-in input method installed on them.
+    platform::ime::InputMethod& installSampleInputMethod();
+    // Types a code into the focused widget of `window` through the input method and, when several
+    // entries share it, chooses `wanted` among the candidates as the user does.
+    static void typeCode(QWidget* window, const QString& code, const QString& wanted);
     // Types text into box k as key clicks.
     void type(int k, const QString& text);
     // Delivers text to box k at once, as the input method commits a word.
@@ -65,6 +83,7 @@ protected:
     int countedFor(const Member& member, int k) const;
 
     std::unique_ptr<exercises::DrillWindow> m_window;
+    std::unique_ptr<QDialog> m_dialog;
     QList<int> m_endedWith; // exit codes the program was ended with
 };
 

@@ -1,14 +1,11 @@
 // Every drill lesson on the sample code database that the build stages.
 #include "tests/exercises/drillfixture.h"
 
-#include "platform/ime/imefiles.h"
 #include "platform/ime/inputmethod.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
-#include "tests/support/layoutregistration.h"
 
 #include <QTest>
-#include <algorithm>
 
 namespace drilltest {
 namespace {
@@ -58,18 +55,7 @@ namespace {
 // The road a learner takes: the built-in input method turns the shown codes into the words.
 TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
 {
-    for (const char* name : {platform::ime::kCodeFileName, platform::ime::kUserWordFileName}) {
-        QString error;
-        ASSERT_FALSE(testsupport::copyStagedFile(QStringLiteral("system/") + QLatin1StringView(name),
-                                                 folders.systemFolder(), &error)
-                         .isEmpty())
-            << error.toStdString();
-    }
-    testsupport::registerInputMethod("E0240804");
-    Module1::LoadImeLayouts();
-    ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());
-    platform::ime::InputMethod& inputMethod = platform::ime::InputMethod::install();
-    inputMethod.reloadFiles();
+    platform::ime::InputMethod& inputMethod = installSampleInputMethod();
 
     QString error;
     Module1::gDatabase = platform::dao::Database::open(folders.copySampleDatabase(&error));
@@ -79,21 +65,8 @@ TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
     start();
     ASSERT_TRUE(inputMethod.isOn());
 
-    for (int k = 0; k < m.pageSize; ++k) {
-        for (QChar digit : m_window->itemCode(k))
-            QTest::keyClick(m_window->focusWidget(), Qt::Key(Qt::Key_0 + digit.digitValue()));
-        if (!inputMethod.composition().isEmpty()) {
-            // Several entries share the code: choose the word from the candidates, as the user does.
-            ASSERT_NE(inputMethod.popup(), nullptr);
-            const QList<platform::ime::CandidatePopup::Row>& rows = inputMethod.popup()->rows();
-            const auto at = std::find_if(rows.begin(), rows.end(),
-                                         [&](const auto& row) { return row.text == item(k)->text(); });
-            ASSERT_NE(at, rows.end()) << k;
-            for (auto i = rows.begin(); i != at; ++i)
-                QTest::keyClick(m_window->focusWidget(), Qt::Key_Down);
-            QTest::keyClick(m_window->focusWidget(), Qt::Key_Space);
-        }
-    }
+    for (int k = 0; k < m.pageSize; ++k)
+        typeCode(m_window.get(), m_window->itemCode(k), item(k)->text());
     // Every box was judged, and the page turned.
     EXPECT_EQ(m_window->typedCount(), 2 * m.pageSize);
     EXPECT_EQ(m_window->correctCount(), 2 * m.pageSize);

@@ -1,6 +1,9 @@
 #include "tests/exercises/lessondatabase.h"
 
+#include <QBuffer>
+#include <QColor>
 #include <QFile>
+#include <QImage>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,7 +32,7 @@ QList<LessonRow> makeRows(int count, int (*lengthOf)(int row))
     return rows;
 }
 
-void createLessonDatabase(const QString& filePath, const QList<std::pair<QString, QList<LessonRow>>>& tables)
+void createTable(const QString& filePath, const QString& createStatement, const QList<QVariantList>& rows)
 {
     const QString connection = QStringLiteral("drilltest-") + filePath;
     {
@@ -37,23 +40,62 @@ void createLessonDatabase(const QString& filePath, const QList<std::pair<QString
         db.setDatabaseName(filePath);
         ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
         QSqlQuery query(db);
-        for (const auto& [table, rows] : tables) {
-            ASSERT_TRUE(query.exec(
-                QStringLiteral("CREATE TABLE %1 (number INTEGER, bianma TEXT, wenzhi TEXT)").arg(table)));
-            db.transaction();
-            ASSERT_TRUE(query.prepare(
-                QStringLiteral("INSERT INTO %1 (number, bianma, wenzhi) VALUES (?, ?, ?)").arg(table)));
-            for (int i = 0; i < rows.size(); ++i) {
-                query.addBindValue(i + 1);
-                query.addBindValue(rows[i].code.isNull() ? QVariant() : QVariant(rows[i].code));
-                query.addBindValue(rows[i].word.isNull() ? QVariant() : QVariant(rows[i].word));
-                ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
-            }
-            db.commit();
+        ASSERT_TRUE(query.exec(createStatement)) << query.lastError().text().toStdString();
+        const QString table = createStatement.section(u' ', 2, 2);
+        db.transaction();
+        for (const QVariantList& values : rows) {
+            const QStringList marks(values.size(), QStringLiteral("?"));
+            ASSERT_TRUE(
+                query.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, marks.join(u','))));
+            for (const QVariant& value : values)
+                query.addBindValue(value);
+            ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
         }
+        db.commit();
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+}
+
+void createLessonDatabase(const QString& filePath, const QList<std::pair<QString, QList<LessonRow>>>& tables)
+{
+    for (const auto& [table, rows] : tables) {
+        QList<QVariantList> values;
+        for (int i = 0; i < rows.size(); ++i) {
+            values.append({i + 1, rows[i].code.isNull() ? QVariant() : QVariant(rows[i].code),
+                           rows[i].word.isNull() ? QVariant() : QVariant(rows[i].word)});
+        }
+        createTable(filePath,
+                    QStringLiteral("CREATE TABLE %1 (number INTEGER, bianma TEXT, wenzhi TEXT)").arg(table),
+                    values);
+    }
+}
+
+QByteArray pictureFor(int row)
+{
+    QImage image(64, 64, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv((row * 37) % 360, 160, 230));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QList<PictureRow> makePictureRows(int count, QString (*codeOf)(int row))
+{
+    QList<PictureRow> rows;
+    for (int i = 0; i < count; ++i)
+        rows.append({pictureFor(i), codeOf(i)});
+    return rows;
+}
+
+void createPictureDatabase(const QString& filePath, const QString& table, const QList<PictureRow>& rows)
+{
+    QList<QVariantList> values;
+    for (const PictureRow& row : rows)
+        values.append({row.picture, row.code});
+    createTable(filePath, QStringLiteral("CREATE TABLE %1 (picture BLOB, bianma TEXT)").arg(table), values);
 }
 
 void damageWords(const QString& filePath, const QList<LessonRow>& rows)

@@ -14,7 +14,8 @@ TEST_F(DrillTest, EveryWindowIsRegisteredUnderItsOwnName)
                               QStringLiteral("Frmcizu2"),    QStringLiteral("Frmcizu3"),
                               QStringLiteral("Frmcizu4"),    QStringLiteral("Frmcizu5"),
                               QStringLiteral("frmAbout"),    QStringLiteral("frmmaint"),
-                              QStringLiteral("frmkeypad1"),  QStringLiteral("frmplay")};
+                              QStringLiteral("frmkeypad1"),  QStringLiteral("frmplay"),
+                              QStringLiteral("Frmbixing"),   QStringLiteral("frmtest")};
     shell::clearExercises();
     exercises::registerExerciseWindows();
     for (const QString& name : windows) {

@@ -61,11 +61,11 @@ std::string testName(const ::testing::TestParamInfo<QString>& info)
     return nameOf(info.param);
 }
 
-// The program's icon, group icons, pointers and score-box frames: the main window lays them out on a
-// 32-pixel grid.
+// The program's icon, group icons, pointers, score-box frames and the article indicator: the windows
+// lay them out on a 32-pixel grid.
 const QStringList iconKeys =
-    keys(QStringLiteral("ICON"), {1,   101, 103, 104, 108, 109, 110, 111, 112, 113, 115, 116,
-                                  117, 118, 119, 120, 121, 122, 123, 124, 125, 127, 128});
+    keys(QStringLiteral("ICON"), {1,   101, 103, 104, 108, 109, 110, 111, 112, 113, 115, 116, 117,
+                                  118, 119, 120, 121, 122, 123, 124, 125, 127, 128, 129, 130, 131});
 
 struct PictureCase
 {

@@ -1,0 +1,108 @@
+// The article test: a stored article laid out 15 characters to a row, typed through the input method
+// and judged character by character under a position indicator while a clock counts up; the check
+// shows the figures in the score box. The window also keeps the article store: import and delete.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace exercises {
+
+class ArticleSheet;
+class ArticleStore;
+
+class frmtest : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmtest(QWidget* parent = nullptr);
+    ~frmtest() override;
+
+    // The article table could not be opened as the window loaded; the window then does not open.
+    bool loadFailed() const { return m_loadFailed; }
+    int exec() override;
+
+    // Event handlers, under the names the rest of the program knows them by.
+    void CmdStart_Click();
+    void Text1_Change();
+    void Text1_KeyDown(int KeyCode, int Shift);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void CmdPause_Click();
+    void CmdCheck_Click();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll2_Scroll();
+    void CmdImport_Click();
+    void CmdDelete_Click();
+    void CmdExit_Click();
+
+    // Test state, for tests.
+    int articlePos() const { return m_articlePos; }
+    int articleLength() const { return m_articleLength; }
+
+public slots:
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildViewport(QWidget* body);
+    void buildButtons(QWidget* body);
+    void buildStatusBar();
+    void Form_Load();
+    void Form_Unload();
+    // False when the article could not be read or has no characters; the user has been told.
+    bool LayoutArticle(int index);
+    void moveIndicator();
+    void followIndicator();
+    bool running() const;
+    void focusAnswerBox();
+    int selectedArticle() const;
+    void tell(const QString& text, const QString& title, unsigned flags);
+
+    std::unique_ptr<ArticleStore> m_store;
+    bool m_loadFailed = false;
+    // Positions are 1-based; the counts of the original's 16-bit integers are 32-bit here, so a long
+    // article or a long test never wraps them.
+    int m_articlePos = 0;
+    int m_articleLength = 0;
+    int m_clockMinutes = 0;
+    int m_clockSeconds = 0;
+    int m_indicatorFrame = 0;
+
+    QFrame* m_picture1 = nullptr;
+    ArticleSheet* m_picture3 = nullptr;
+    QFrame* m_picture2 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_image1 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QScrollBar* m_vScroll1 = nullptr;
+    QScrollBar* m_vScroll2 = nullptr;
+    QPushButton* m_cmdStart = nullptr;
+    QPushButton* m_cmdPause = nullptr;
+    QPushButton* m_cmdCheck = nullptr;
+    QPushButton* m_cmdExit = nullptr;
+    QPushButton* m_cmdImport = nullptr;
+    QPushButton* m_cmdDelete = nullptr;
+    QListWidget* m_list1 = nullptr;
+    QLabel* m_panel1 = nullptr;
+    QLabel* m_panel2 = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QTimer* m_timer2 = nullptr;
+};
+
+} // namespace exercises

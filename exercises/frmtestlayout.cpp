@@ -1,0 +1,192 @@
+// The article test's widgets and where they stand: the viewport with the sheet and the instruction
+// panel, the answer box, the scroll bars, the button column with the article list, the status bar.
+#include "exercises/articlerules.h"
+#include "exercises/articlesheet.h"
+#include "exercises/articletexts.h"
+#include "exercises/drilltexts.h"
+#include "exercises/frmtest.h"
+#include "shell/uifonts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace exercises {
+namespace {
+
+using namespace texts;
+
+constexpr int kMargin = 8;
+constexpr int kViewWidth = kArticleColumns * kArticleCellWidth;
+constexpr int kViewHeight = kArticleVisibleRows * kArticleRowHeight;
+constexpr int kViewFrame = 2;
+constexpr int kScrollWidth = 18;
+constexpr int kButtonLeft = kMargin + kViewWidth + 2 * kViewFrame + 2 + kScrollWidth + 12;
+constexpr int kButtonWidth = 120;
+constexpr int kButtonHeight = 32;
+constexpr int kButtonStep = 40;
+constexpr int kAnswerTop = kMargin + kViewHeight + 2 * kViewFrame + kMargin;
+constexpr int kAnswerHeight = 28;
+constexpr int kBodyWidth = kButtonLeft + kButtonWidth + kMargin;
+constexpr int kBodyHeight = kAnswerTop + kAnswerHeight + kMargin;
+
+QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, int index)
+{
+    auto* button = new QPushButton(caption.toString(), parent);
+    button->setObjectName(name);
+    // Enter belongs to the input method and the answer box, not to a default button.
+    button->setAutoDefault(false);
+    button->setFont(shell::songTi(11));
+    button->setGeometry(kButtonLeft, kMargin + index * kButtonStep, kButtonWidth, kButtonHeight);
+    return button;
+}
+
+} // namespace
+
+void frmtest::buildWindow()
+{
+    setObjectName(QStringLiteral("frmtest"));
+    setWindowTitle(kArticleTestCaption.toString());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* body = new QWidget(this);
+    body->setFixedSize(kBodyWidth, kBodyHeight);
+    buildViewport(body);
+    buildButtons(body);
+    buildStatusBar();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(body);
+    layout->addWidget(findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
+    setFixedSize(sizeHint());
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(995);
+    // The clock counts its own ticks as seconds; a coarse timer may slip by up to 5% a tick.
+    m_timer1->setTimerType(Qt::PreciseTimer);
+    connect(m_timer1, &QTimer::timeout, this, &frmtest::Timer1_Timer);
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(400);
+    connect(m_timer2, &QTimer::timeout, this, &frmtest::Timer2_Timer);
+}
+
+void frmtest::buildViewport(QWidget* body)
+{
+    auto* border = new QFrame(body);
+    border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    border->setLineWidth(kViewFrame);
+    border->setGeometry(kMargin, kMargin, kViewWidth + 2 * kViewFrame, kViewHeight + 2 * kViewFrame);
+    m_picture1 = new QFrame(border);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setGeometry(kViewFrame, kViewFrame, kViewWidth, kViewHeight);
+
+    m_picture3 = new ArticleSheet(m_picture1);
+    connect(m_picture3, &ArticleSheet::clicked, this, &frmtest::focusAnswerBox);
+
+    m_image1 = new QLabel(m_picture3);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setScaledContents(true);
+    m_image1->resize(25, 25);
+    m_image1->hide();
+
+    // The instruction panel lies on the sheet, over the article.
+    m_picture2 = new QFrame(m_picture3);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    m_picture2->setAutoFillBackground(true);
+    QPalette panel = m_picture2->palette();
+    panel.setColor(QPalette::Window, QColor(144, 142, 216));
+    m_picture2->setPalette(panel);
+    m_picture2->setGeometry(0, 0, kViewWidth, kViewHeight);
+    m_label4 = new QLabel(QStringLiteral("    ") + kArticleTestHelp.toString(), m_picture2);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->setFont(shell::songTi(15.75));
+    m_label4->setWordWrap(true);
+    m_label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label4->setGeometry(24, 24, kViewWidth - 48, kViewHeight - 48);
+
+    // The sheet's scroll position; the user sees only its mirror beside the viewport.
+    m_vScroll1 = new QScrollBar(Qt::Vertical, body);
+    m_vScroll1->setObjectName(QStringLiteral("VScroll1"));
+    m_vScroll1->setRange(0, 0);
+    m_vScroll1->setPageStep(4);
+    m_vScroll1->hide();
+    connect(m_vScroll1, &QScrollBar::valueChanged, this, &frmtest::VScroll1_Change);
+
+    m_vScroll2 = new QScrollBar(Qt::Vertical, body);
+    m_vScroll2->setObjectName(QStringLiteral("VScroll2"));
+    m_vScroll2->setRange(0, 0);
+    m_vScroll2->setPageStep(4);
+    m_vScroll2->setGeometry(border->geometry().right() + 3, kMargin, kScrollWidth, border->height());
+    m_vScroll2->hide();
+    connect(m_vScroll2, &QScrollBar::valueChanged, this, &frmtest::VScroll2_Change);
+    connect(m_vScroll2, &QScrollBar::sliderMoved, this, &frmtest::VScroll2_Scroll);
+    connect(m_vScroll2, &QScrollBar::sliderPressed, this, &frmtest::VScroll2_Change);
+
+    m_text1 = new QLineEdit(body);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setFont(shell::songTi(12));
+    m_text1->setGeometry(kMargin, kAnswerTop, 200, kAnswerHeight);
+    connect(m_text1, &QLineEdit::textChanged, this, &frmtest::Text1_Change);
+}
+
+void frmtest::buildButtons(QWidget* body)
+{
+    m_cmdStart = makeButton(body, QStringLiteral("CmdStart"), kStartCaption, 0);
+    m_cmdPause = makeButton(body, QStringLiteral("CmdPause"), kPauseCaption, 1);
+    m_cmdCheck = makeButton(body, QStringLiteral("CmdCheck"), kCheckCaption, 2);
+    m_cmdExit = makeButton(body, QStringLiteral("CmdExit"), kExitCaption, 3);
+    m_cmdImport = makeButton(body, QStringLiteral("CmdImport"), kImportCaption, 4);
+    m_cmdDelete = makeButton(body, QStringLiteral("CmdDelete"), kDeleteCaption, 5);
+    m_cmdPause->setEnabled(false);
+    m_cmdCheck->setEnabled(false);
+    connect(m_cmdStart, &QPushButton::clicked, this, &frmtest::CmdStart_Click);
+    connect(m_cmdPause, &QPushButton::clicked, this, &frmtest::CmdPause_Click);
+    connect(m_cmdCheck, &QPushButton::clicked, this, &frmtest::CmdCheck_Click);
+    connect(m_cmdExit, &QPushButton::clicked, this, &frmtest::CmdExit_Click);
+    connect(m_cmdImport, &QPushButton::clicked, this, &frmtest::CmdImport_Click);
+    connect(m_cmdDelete, &QPushButton::clicked, this, &frmtest::CmdDelete_Click);
+
+    m_list1 = new QListWidget(body);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setFont(shell::msSansSerif(12, true));
+    QPalette blue = m_list1->palette();
+    blue.setColor(QPalette::Base, ArticleSheet::kSheetColour);
+    m_list1->setPalette(blue);
+    const int top = kMargin + 6 * kButtonStep;
+    m_list1->setGeometry(kButtonLeft, top, kButtonWidth, kBodyHeight - kMargin - top);
+    // Choosing an article sends the focus straight back to the answer box.
+    connect(m_list1, &QListWidget::currentRowChanged, this, &frmtest::focusAnswerBox);
+    connect(m_list1, &QListWidget::itemClicked, this, &frmtest::focusAnswerBox);
+}
+
+void frmtest::buildStatusBar()
+{
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    m_panel1 = new QLabel(kIndicatorHint.toString(), statusBar);
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel2 = new QLabel(kClockZero.toString(), statusBar);
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    m_panel2->setMinimumWidth(70);
+    m_panel2->setAlignment(Qt::AlignCenter);
+    for (QLabel* panel : {m_panel1, m_panel2}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+    }
+    statusBar->addWidget(m_panel1, 1);
+    statusBar->addWidget(m_panel2);
+}
+
+} // namespace exercises
