@@ -6,6 +6,7 @@
 #include "data/lessons.h"
 #include "data/pictures.h"
 #include "data/sources.h"
+#include "platform/codefile.h"
 #include "platform/registry.h"
 
 #include <QDir>
@@ -49,11 +50,11 @@ bool writeInputMethodFiles(const CodeScheme& scheme, const QString& systemFolder
 {
     const QByteArray codeFile =
         buildCodeFile(codeFileEntries(scheme.characters()), codeFileEntries(scheme.words()), toGbk(kImeName));
-    QList<CodedText> userWords;
+    QList<platform::codefile::UserWordContents> userWords;
     for (const CodedEntry& word :
          scheme.remainingWords().first(std::min<qsizetype>(kUserWords, scheme.remainingWords().size())))
-        userWords.append({word.code, toGbk(word.text)});
-    const QByteArray userWordFile = buildUserWordFile(userWords);
+        userWords.append({platform::codefile::asciiCodeField(word.code.toLatin1()), toGbk(word.text)});
+    const QByteArray userWordFile = platform::codefile::writeUserWordFile(userWords);
     const QDir dir(systemFolder);
     // Both editions of the input method read the same codes here.
     return writeFile(dir.filePath(QStringLiteral("orvesk.mb")), codeFile, error) &&
@@ -72,7 +73,7 @@ QByteArray teacherWordList(const CodeScheme& scheme)
         if (word.text.size() >= kTeacherWordMinLength)
             words.append(toGbk(word.text));
     }
-    return buildWordList(words);
+    return platform::codefile::writeWordList(words);
 }
 
 bool registerInputMethod(const QString& systemFolder, QString* error)

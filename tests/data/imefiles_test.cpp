@@ -22,22 +22,6 @@ bool isCode(const QByteArray& code)
     return digits.match(QString::fromLatin1(code)).hasMatch();
 }
 
-TEST(PackedCode, DecodesUpToTheFirstNibbleAboveNine)
-{
-    struct Case
-    {
-        const char* bytes;
-        int count;
-        const char* digits;
-    };
-    for (const Case& c : {Case{"\x12\x3F\xFF", 3, "123"}, Case{"\x9F\xFF\xFF", 1, "9"},
-                          Case{"\x12\x34\x56", 6, "123456"}, Case{"\xA0\x00\x00", -1, ""}}) {
-        QByteArray digits;
-        EXPECT_EQ(decodePackedCode(c.bytes, &digits), c.count);
-        EXPECT_EQ(digits, QByteArray(c.digits));
-    }
-}
-
 class CodeFileTest : public ::testing::TestWithParam<const char*>
 {
 protected:
@@ -128,8 +112,8 @@ INSTANTIATE_TEST_SUITE_P(BothEditions, CodeFileTest, ::testing::Values("orvesk.m
                              return QString::fromLatin1(info.param).remove(u'.').toStdString();
                          });
 
-// The reader must notice a file that does not end where its header says, or else the checks
-// above would prove little.
+// The checks above must notice a file that does not end where its header says, or else they would
+// prove little.
 struct Damage
 {
     const char* name;
