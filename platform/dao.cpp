@@ -116,6 +116,7 @@ public:
     Statement(Connection& connection, sqlite3_stmt* statement, const char* what, const QString& subject)
         : m_connection(connection), m_statement(statement), m_what(what), m_subject(subject)
     {
+        m_bound.reserve(16);
     }
     Statement(Connection& connection, const QByteArray& sql, const char* what, const QString& subject)
         : Statement(connection, connection.statement(sql, what, subject), what, subject)
@@ -154,19 +155,23 @@ public:
             result = sqlite3_bind_double(m_statement, index, value.toDouble());
             break;
         case QMetaType::QByteArray: {
-            const QByteArray bytes = value.toByteArray();
+            const QByteArray& bytes = m_bound.emplace_back(value.toByteArray());
             result = bytes.isNull() ? sqlite3_bind_null(m_statement, index)
                                     : sqlite3_bind_blob64(m_statement, index, bytes.constData(),
-                                                          sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
+                                                          sqlite3_uint64(bytes.size()), SQLITE_STATIC);
             break;
         }
         default: {
             // A null text stays NULL, as Qt's own driver writes it.
+            // The file holds UTF-8: SQLite would convert UTF-16 itself, more slowly than Qt does.
             const QString text = value.toString();
-            result = text.isNull()
-                         ? sqlite3_bind_null(m_statement, index)
-                         : sqlite3_bind_text16(m_statement, index, text.utf16(),
-                                               int(text.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+            if (text.isNull()) {
+                result = sqlite3_bind_null(m_statement, index);
+            } else {
+                const QByteArray& utf8 = m_bound.emplace_back(text.toUtf8());
+                result = sqlite3_bind_text64(m_statement, index, utf8.constData(),
+                                             sqlite3_uint64(utf8.size()), SQLITE_STATIC, SQLITE_UTF8);
+            }
             break;
         }
         }
@@ -207,9 +212,8 @@ public:
         case SQLITE_FLOAT:
             return sqlite3_column_double(m_statement, column);
         case SQLITE_TEXT: {
-            const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(m_statement, column));
-            return QString(reinterpret_cast<const QChar*>(text),
-                           sqlite3_column_bytes16(m_statement, column) / qsizetype(sizeof(char16_t)));
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
         }
         case SQLITE_BLOB: {
             const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_statement, column));
@@ -233,6 +237,9 @@ private:
     sqlite3_stmt* m_statement;
     const char* m_what;
     const QString& m_subject;
+    // What is bound, kept until the statement is reset, so that SQLite need not copy it. A moved
+    // QByteArray keeps its bytes where they are.
+    std::vector<QByteArray> m_bound;
 };
 
 // "select * from T [Order by F [ASC|DESC], ...]", the only query shape the books open.
