@@ -1,27 +1,13 @@
 #include "data/lessondb.h"
 
+#include "shell/codebookcatalogue.h"
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace datagen {
-
-QList<CatalogueEntry> catalogue()
-{
-    return {
-        {QStringLiteral("单字训练"), QStringLiteral("jiandan")},
-        {QStringLiteral("字一键简码"), QStringLiteral("Zi1jm")},
-        {QStringLiteral("字两键简码"), QStringLiteral("Zi2jm")},
-        {QStringLiteral("词一键简码"), QStringLiteral("Ci1jm")},
-        {QStringLiteral("词两键简码"), QStringLiteral("Ci2jm")},
-        {QStringLiteral("两字词组训练"), QStringLiteral("Ci2")},
-        {QStringLiteral("三字词组训练"), QStringLiteral("Ci3")},
-        {QStringLiteral("四字词组训练"), QStringLiteral("Ci4")},
-        {QStringLiteral("多字词组训练"), QStringLiteral("Cid")},
-        {QStringLiteral("游戏码本"), QStringLiteral("playziku")},
-    };
-}
 
 namespace {
 
@@ -73,18 +59,21 @@ public:
 
     bool all(const Lessons& lessons)
     {
-        if (!exec(QStringLiteral("CREATE TABLE TabelName (showname TEXT)")))
+        using shell::kCatalogueTable;
+        if (!exec(QStringLiteral("CREATE TABLE %1 (showname TEXT)").arg(kCatalogueTable)))
             return false;
-        for (const CatalogueEntry& entry : catalogue()) {
-            if (!exec(QStringLiteral("INSERT INTO TabelName (showname) VALUES (?)"), {entry.showname}))
+        for (const shell::CodeBook& book : shell::codeBookCatalogue()) {
+            if (!exec(QStringLiteral("INSERT INTO %1 (showname) VALUES (?)").arg(kCatalogueTable),
+                      {book.showname}))
                 return false;
         }
-        if (!exec(QStringLiteral("CREATE TABLE temp (number INTEGER, bianma TEXT, wenzhi TEXT)")))
+        if (!exec(QStringLiteral("CREATE TABLE %1 (number INTEGER, bianma TEXT, wenzhi TEXT)")
+                      .arg(shell::kScratchTable)))
             return false;
         const QList<const QList<LessonRow>*> books = {
             &lessons.jiandan, &lessons.zi1jm, &lessons.zi2jm, &lessons.ci1jm, &lessons.ci2jm,
             &lessons.ci2,     &lessons.ci3,   &lessons.ci4,   &lessons.cid,   &lessons.playziku};
-        const QList<CatalogueEntry> names = catalogue();
+        const QList<shell::CodeBook>& names = shell::codeBookCatalogue();
         Q_ASSERT(names.size() == books.size());
         for (qsizetype i = 0; i < books.size(); ++i) {
             if (!codeBook(names[i].table, *books[i]))

@@ -7,14 +7,6 @@
 
 namespace datagen {
 
-// The code books the maintenance window may edit, in catalogue order: display name and table.
-struct CatalogueEntry
-{
-    QString showname;
-    QString table;
-};
-QList<CatalogueEntry> catalogue();
-
 // Writes the database beside `path` and renames it over `path` once complete.
 bool writeLessonDatabase(const QString& path, const Lessons& lessons, QString* error);
 

@@ -3,8 +3,6 @@
 #include "exercises/drilltexts.h"
 #include "shell/lessoncatalogue.h"
 
-#include <functional>
-
 namespace exercises {
 namespace {
 
@@ -39,21 +37,6 @@ QString cijmHelp(QStringView title)
     return kHelpIndent + help;
 }
 
-// The lessons a window serves, from the main window's catalogue; a lesson whose help is no string
-// resource gets the window's own wording.
-QList<DrillLesson> lessonsOf(const QString& windowName,
-                             const std::function<QString(const shell::Lesson&)>& ownHelp = {})
-{
-    QList<DrillLesson> lessons;
-    for (const shell::Lesson& lesson : shell::lessonCatalogue()) {
-        if (lesson.window != windowName)
-            continue;
-        const QString help = lesson.helpStringId == 0 ? ownHelp(lesson) : QString();
-        lessons.append({lesson.title, lesson.table, lesson.helpStringId, help, lesson.icon});
-    }
-    return lessons;
-}
-
 DrillDescription wordDrill(const QString& windowName, int pageSize, int columns, int length)
 {
     DrillDescription d;
@@ -86,29 +69,31 @@ QList<DrillDescription> makeDescriptions()
     wubushou.soundAtEnd = kSoundComplete.toString();
     wubushou.endsProgramOnLoadError = true;
     wubushou.overlayName = QStringLiteral("Text2");
-    wubushou.lessons = lessonsOf(wubushou.windowName);
+    wubushou.lessons = catalogueLessons(wubushou.windowName);
 
     DrillDescription cijm = wordDrill(QStringLiteral("Frmcijm"), 16, 4, 2);
     cijm.lessons =
-        lessonsOf(cijm.windowName, [](const shell::Lesson& lesson) { return cijmHelp(lesson.title); });
+        catalogueLessons(cijm.windowName, [](const shell::Lesson& lesson) { return cijmHelp(lesson.title); });
 
     DrillDescription cizu2 = wordDrill(QStringLiteral("Frmcizu2"), 16, 4, 2);
-    cizu2.lessons = lessonsOf(cizu2.windowName, [](const shell::Lesson&) { return cizuHelp(kCizu2Kind); });
+    cizu2.lessons =
+        catalogueLessons(cizu2.windowName, [](const shell::Lesson&) { return cizuHelp(kCizu2Kind); });
 
     DrillDescription cizu3 = wordDrill(QStringLiteral("Frmcizu3"), 12, 3, 3);
     cizu3.lessons =
-        lessonsOf(cizu3.windowName, [](const shell::Lesson&) { return shortCizuHelp(kCizu3Kind); });
+        catalogueLessons(cizu3.windowName, [](const shell::Lesson&) { return shortCizuHelp(kCizu3Kind); });
 
     DrillDescription cizu4 = wordDrill(QStringLiteral("Frmcizu4"), 8, 2, 4);
-    cizu4.testsMinutesAtStart = false;
+    cizu4.minutesAtStart = MinutesAtStart::TimeBoxCheck;
     cizu4.lessons =
-        lessonsOf(cizu4.windowName, [](const shell::Lesson&) { return shortCizuHelp(kCizu4Kind); });
+        catalogueLessons(cizu4.windowName, [](const shell::Lesson&) { return shortCizuHelp(kCizu4Kind); });
 
     DrillDescription cizu5 = wordDrill(QStringLiteral("Frmcizu5"), 4, 1, 0);
     cizu5.judgeRule = JudgeRule::ItemLength;
     cizu5.charactersCounted = 0;
-    cizu5.testsMinutesAtStart = false;
-    cizu5.lessons = lessonsOf(cizu5.windowName, [](const shell::Lesson&) { return cizuHelp(kCizu5Kind); });
+    cizu5.minutesAtStart = MinutesAtStart::TimeBoxCheck;
+    cizu5.lessons =
+        catalogueLessons(cizu5.windowName, [](const shell::Lesson&) { return cizuHelp(kCizu5Kind); });
 
     return {wubushou, cijm, cizu2, cizu3, cizu4, cizu5};
 }
@@ -126,17 +111,6 @@ const DrillDescription* drillDescription(const QString& windowName)
     for (const DrillDescription& d : drillDescriptions()) {
         if (d.windowName == windowName)
             return &d;
-    }
-    return nullptr;
-}
-
-const DrillLesson* lessonFor(const DrillDescription& drill, const QString& exerciseTitle)
-{
-    if (drill.lessons.size() == 1)
-        return &drill.lessons.front();
-    for (const DrillLesson& lesson : drill.lessons) {
-        if (lesson.title == exerciseTitle)
-            return &lesson;
     }
     return nullptr;
 }
@@ -159,11 +133,6 @@ bool isReadyToJudge(const DrillDescription& drill, const QString& answer, const 
         return answer.size() == item.size();
     }
     return false;
-}
-
-QString applicationTitle()
-{
-    return QStringLiteral("Talvoren汉字教学软件");
 }
 
 } // namespace exercises

@@ -1,11 +1,11 @@
-// Makes the exercise windows of this folder known to the main window by their window names.
+// Makes every window that the main window opens by name known to it: the exercises of this folder
+// and the shell's own windows. The program and the tests call it alike.
 #pragma once
 
 namespace exercises {
 
-// frmwubushou, Frmcijm, Frmcizu2, Frmcizu3, Frmcizu4 and Frmcizu5. Each window opens the lesson
-// that gExerciseTitle names, so the caller sets the title before it asks for the window; the caller
-// owns the window it gets.
-void registerDrillWindows();
+// Each window opens what gExerciseTitle names as it loads, so the caller sets the title before it
+// asks for the window; the caller owns the window it gets.
+void registerExerciseWindows();
 
 } // namespace exercises

@@ -38,6 +38,7 @@ QString quoted(const QString& identifier)
 struct Connection
 {
     QString name;
+    QSqlDatabase qt;
     sqlite3* handle = nullptr;
     QHash<QByteArray, sqlite3_stmt*> statements;
     // Rows written through recordsets, in all and by table (nodes keep their address): a recordset's
@@ -57,13 +58,16 @@ struct Connection
     // what holds %1 for the table or file it is about.
     [[noreturn]] void failSqlite(const char* what, const QString& subject) const
     {
-        fail(QString::fromLatin1(what).arg(subject) + QStringLiteral(": ") +
-             QString::fromUtf8(sqlite3_errmsg(handle)));
+        throw DaoError((QString::fromLatin1(what).arg(subject) + QStringLiteral(": ") +
+                        QString::fromUtf8(sqlite3_errmsg(handle)))
+                           .toStdString(),
+                       isLockCode(sqlite3_extended_errcode(handle)));
     }
 
     // Prepared once and kept until the database closes; every user resets it after use.
     sqlite3_stmt* statement(const QByteArray& sql, const char* what, const QString& subject)
     {
+        followQtConnection();
         require();
         if (sqlite3_stmt* cached = statements.value(sql))
             return cached;
@@ -75,6 +79,41 @@ struct Connection
         }
         statements.insert(sql, prepared);
         return prepared;
+    }
+
+    // The Qt connection may have been closed and opened again (with other options, say), which gives
+    // it a new handle. The old one could not close while it held these statements: it goes now.
+    void followQtConnection()
+    {
+        if (name.isEmpty())
+            return;
+        sqlite3* current = qt.isOpen() ? handleOf(qt) : nullptr;
+        if (current == handle)
+            return;
+        forgetStatements();
+        sqlite3_close(handle);
+        handle = current;
+        recordsetChanges = current ? sqlite3_total_changes64(current) : 0;
+    }
+
+    static sqlite3* handleOf(const QSqlDatabase& db)
+    {
+        const QVariant driverHandle = db.driver()->handle();
+        if (qstrcmp(driverHandle.typeName(), "sqlite3*") != 0)
+            return nullptr;
+        return *static_cast<sqlite3* const*>(driverHandle.constData());
+    }
+
+    static bool isLockCode(int code)
+    {
+        return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED;
+    }
+
+    void forgetStatements()
+    {
+        for (sqlite3_stmt* statement : std::as_const(statements))
+            sqlite3_finalize(statement);
+        statements.clear();
     }
 
     qint64* tableCounter(const QString& table) { return &tableChanges[table]; }
@@ -93,15 +132,12 @@ struct Connection
     {
         if (name.isEmpty())
             return;
+        followQtConnection();
         // SQLite refuses to close a handle with statements left unfinalized.
-        for (sqlite3_stmt* statement : std::as_const(statements))
-            sqlite3_finalize(statement);
-        statements.clear();
+        forgetStatements();
         handle = nullptr;
-        {
-            QSqlDatabase db = QSqlDatabase::database(name, false);
-            db.close();
-        }
+        qt.close();
+        qt = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
         name.clear();
     }
@@ -321,37 +357,39 @@ std::unique_ptr<Database> Database::openFile(const QString& filePath, bool creat
     static std::atomic<int> connections{0};
     const QString name = QStringLiteral("talvoren-dao-%1").arg(++connections);
     QString problem;
+    bool locked = false;
     sqlite3* handle = nullptr;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(filePath);
-        if (!db.isValid())
-            problem = QStringLiteral("the SQLite driver is not available");
-        else if (!db.open())
-            problem = db.lastError().text();
-        else {
-            const QVariant driverHandle = db.driver()->handle();
-            if (qstrcmp(driverHandle.typeName(), "sqlite3*") == 0)
-                handle = *static_cast<sqlite3* const*>(driverHandle.constData());
-            if (!handle)
-                problem = QStringLiteral("the SQLite driver gives no handle");
-            // SQLite opens anything lazily; reading the schema is what proves it is a database. A
-            // larger page cache keeps a walk in sorted order over a big table off the disk.
-            else if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master; PRAGMA cache_size = -16384",
-                                  nullptr, nullptr, nullptr) != SQLITE_OK)
-                problem = QString::fromUtf8(sqlite3_errmsg(handle));
-        }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(filePath);
+    if (!db.isValid()) {
+        problem = QStringLiteral("the SQLite driver is not available");
+    } else if (!db.open()) {
+        problem = db.lastError().text();
+        locked = Connection::isLockCode(db.lastError().nativeErrorCode().toInt());
+    } else if (!(handle = Connection::handleOf(db))) {
+        problem = QStringLiteral("the SQLite driver gives no handle");
+    } else if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master; PRAGMA cache_size = -16384", nullptr,
+                            nullptr, nullptr) != SQLITE_OK) {
+        // SQLite opens anything lazily; reading the schema is what proves it is a database. A
+        // larger page cache keeps a walk in sorted order over a big table off the disk.
+        problem = QString::fromUtf8(sqlite3_errmsg(handle));
+        locked = Connection::isLockCode(sqlite3_extended_errcode(handle));
     }
     if (!problem.isEmpty()) {
+        db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
         if (creating)
             QFile::remove(filePath);
-        fail(QStringLiteral("cannot %1 database %2: %3")
-                 .arg(creating ? QStringLiteral("create") : QStringLiteral("open"), filePath, problem));
+        throw DaoError(
+            QStringLiteral("cannot %1 database %2: %3")
+                .arg(creating ? QStringLiteral("create") : QStringLiteral("open"), filePath, problem)
+                .toStdString(),
+            locked);
     }
     std::unique_ptr<Database> database(new Database);
     database->m_connection = std::make_shared<Connection>();
     database->m_connection->name = name;
+    database->m_connection->qt = db;
     database->m_connection->handle = handle;
     database->m_filePath = filePath;
     return database;
@@ -370,7 +408,10 @@ void Database::Close()
 
 bool Database::isOpen() const
 {
-    return m_connection && m_connection->handle;
+    if (!m_connection)
+        return false;
+    m_connection->followQtConnection();
+    return m_connection->handle;
 }
 
 QString Database::filePath() const
@@ -382,7 +423,7 @@ QSqlDatabase Database::connection() const
 {
     if (!isOpen())
         return {};
-    return QSqlDatabase::database(m_connection->name, false);
+    return m_connection->qt;
 }
 
 QString Database::tableName(const QString& anyCase) const
@@ -405,6 +446,7 @@ void Database::createTable(const QString& name, const QList<FieldSpec>& fields)
         columns << columnDefinition(field);
     const QByteArray sql =
         QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(name), columns.join(QStringLiteral(", "))).toUtf8();
+    m_connection->followQtConnection();
     if (sqlite3_exec(m_connection->require(), sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         m_connection->failSqlite("cannot create table %1", name);
 }
@@ -524,12 +566,26 @@ struct Recordset::Private
     void readBlock(Connection& c)
     {
         blockSize = position == blockEnd ? std::min(blockSize + 1, kBlockRows.size() - 1) : 0;
-        const qsizetype count = kBlockRows[blockSize];
-        Statement query(c, blockQueries[blockSize], "cannot read a row of %1", table);
-        const qsizetype end = std::min(size(), position + count);
+        try {
+            readBlock(c, blockSize);
+        } catch (const DaoError& error) {
+            // A damaged row further on must not keep the rows before it from being read: the row
+            // asked for is read alone, and only its own damage is reported.
+            if (blockSize == 0 || error.isLocked())
+                throw;
+            blockSize = 0;
+            readBlock(c, blockSize);
+        }
+    }
+
+    void readBlock(Connection& c, std::size_t size)
+    {
+        block.clear();
+        blockEnd = -1;
+        Statement query(c, blockQueries[size], "cannot read a row of %1", table);
+        const qsizetype end = std::min(this->size(), position + kBlockRows[size]);
         for (qsizetype i = position; i < end; ++i)
             query.bindInteger(int(i - position) + 1, rows[std::size_t(i)]);
-        block.clear();
         while (query.next()) {
             QVariantList values;
             values.reserve(columns.size());

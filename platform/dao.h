@@ -16,6 +16,13 @@ class DaoError : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
+    DaoError(const std::string& message, bool locked) : std::runtime_error(message), m_locked(locked) {}
+
+    // Another program held the database locked: the file may be whole, and a later try may work.
+    bool isLocked() const { return m_locked; }
+
+private:
+    bool m_locked = false;
 };
 
 enum class RecordsetType

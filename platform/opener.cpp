@@ -38,6 +38,9 @@ bool openWithDesktop(const QString& fileOrUrl)
         if (!QFileInfo::exists(path))
             return false;
         target = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        // A page inside the file (a help viewer's topic) goes with it to the handler.
+        if (asFileUrl.isLocalFile() && asFileUrl.hasFragment())
+            target.setFragment(asFileUrl.fragment(QUrl::FullyEncoded));
     }
     if (testOpener())
         return testOpener()(fileOrUrl);

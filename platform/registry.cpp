@@ -2,11 +2,11 @@
 
 #include "platform/clock.h"
 #include "platform/gbk.h"
+#include "platform/wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cctype>
 
@@ -328,14 +328,7 @@ bool RegistryHive::save(const QString& filePath, QString* error) const
 {
     // The user folder may not exist before the first setting is written.
     QDir().mkpath(QFileInfo(filePath).absolutePath());
-    QSaveFile file(filePath);
-    const QByteArray text = toText();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(filePath, toText(), error);
 }
 
 } // namespace platform

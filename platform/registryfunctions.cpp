@@ -122,15 +122,18 @@ HKEY addHandle(const OpenKey& key)
     return handle;
 }
 
-LONG saveHive(LoadedHive& entry)
+// The hive in memory takes the change only once its file holds it, so a failed save leaves both as
+// they were and a reader never sees a value that was not stored.
+LONG saveHive(LoadedHive& entry, RegistryHive changed)
 {
     if (!entry.writable)
         return ERROR_ACCESS_DENIED;
     QString error;
-    if (!entry.hive.save(entry.filePath, &error)) {
+    if (!changed.save(entry.filePath, &error)) {
         reportProblem(QStringLiteral("无法保存注册表文件 %1：%2").arg(entry.filePath, error));
         return ERROR_ACCESS_DENIED;
     }
+    entry.hive = std::move(changed);
     entry.stamp = stampOf(entry.filePath);
     return ERROR_SUCCESS;
 }
@@ -143,8 +146,9 @@ LONG changeHive(HKEY root, const std::function<void(RegistryHive&)>& change)
     // Without the lock (a folder that cannot be written, a stuck program) the save goes ahead alone.
     lock.tryLock(2000);
     LoadedHive& entry = loadedHive(root);
-    change(entry.hive);
-    return saveHive(entry);
+    RegistryHive changed = entry.hive;
+    change(changed);
+    return saveHive(entry, std::move(changed));
 }
 
 LONG openKey(HKEY root, const char* subKey, DWORD access, bool create, HKEY* result)

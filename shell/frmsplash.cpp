@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 #include "platform/singleinstance.h"
 #include "platform/uiservice.h"
+#include "shell/databasemessage.h"
 #include "shell/frmmain.h"
 #include "shell/module1.h"
 #include "shell/programexit.h"
@@ -19,6 +20,7 @@
 namespace {
 
 const QString kStartupTitle = QStringLiteral("Talvoren汉字教学软体");
+const QString kIncompleteData = QStringLiteral("数据不完整，请重新安装本软件");
 constexpr int kPictureWidth = 480;
 constexpr int kPictureHeight = 300;
 constexpr int kStripHeight = 64;
@@ -156,12 +158,18 @@ void frmSplash::openDatabaseAndShowMain()
         m_main = main;
         main->show();
         close();
+    } catch (const platform::dao::DaoError& error) {
+        failToStart(shell::databaseFailureText(error, kIncompleteData));
     } catch (const std::exception&) {
-        delete m_main;
-        platform::UiService::instance().messageBox(this, QStringLiteral("数据不完整，请重新安装本软件"),
-                                                   kStartupTitle,
-                                                   platform::MB_OK | platform::MB_ICONEXCLAMATION);
-        shell::deleteGifFiles(Module1::gAppPath);
-        shell::endProgram();
+        failToStart(kIncompleteData);
     }
+}
+
+void frmSplash::failToStart(const QString& message)
+{
+    delete m_main;
+    platform::UiService::instance().messageBox(this, message, kStartupTitle,
+                                               platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    shell::deleteGifFiles(Module1::gAppPath);
+    shell::endProgram();
 }

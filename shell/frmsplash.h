@@ -34,6 +34,8 @@ public:
 private:
     bool writeButtonPictures();
     void openDatabaseAndShowMain();
+    // Start-up cannot go on without the database: the message, the pictures taken away, the end.
+    void failToStart(const QString& message);
 
     QString m_instanceName;
     QTimer* m_timer1 = nullptr;

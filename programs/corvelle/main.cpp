@@ -1,7 +1,39 @@
+// The word-segmentation practice program: for now the frame alone, with the About box on its command,
+// until the application's start-up (CCorvelleApp) takes over.
+#include "platform/ime/inputmethod.h"
+#include "platform/problems.h"
+#include "platform/resources.h"
+#include "platform/systemlocale.h"
+#include "platform/uiservice.h"
+#include "segmentation/core/frameresources.h"
+#include "segmentation/ui/caboutdlg.h"
+#include "segmentation/ui/cmainframe.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("corvelle"));
+    platform::installSystemTranslations(app);
+    QApplication::setWindowIcon(platform::resources::icon(128));
+
+    platform::setProblemReporter([](const QString& message) {
+        platform::UiService::instance().messageBox(QApplication::activeWindow(), message,
+                                                   segmentation::applicationTitle(),
+                                                   platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    });
+    platform::ime::InputMethod::install();
+
+    CMainFrame frame;
+    if (frame.OnCreate() != 0)
+        return 1;
+    frame.setDocumentTitle(QStringLiteral("Talvoren输入法2002简易版教学系统"));
+    frame.commands().setHandler(segmentation::CommandTarget::Application, segmentation::ID_APP_ABOUT,
+                                [&frame] {
+                                    CAboutDlg about(&frame);
+                                    platform::UiService::instance().execModal(&about);
+                                });
+    frame.show();
+    return app.exec();
 }

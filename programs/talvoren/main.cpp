@@ -5,8 +5,6 @@
 #include "platform/resources.h"
 #include "platform/systemlocale.h"
 #include "platform/uiservice.h"
-#include "shell/exerciseregistry.h"
-#include "shell/frmabout.h"
 #include "shell/frmsplash.h"
 
 #include <QApplication>
@@ -28,8 +26,7 @@ int main(int argc, char* argv[])
                                                    platform::MB_OK | platform::MB_ICONEXCLAMATION);
     });
     platform::ime::InputMethod::install();
-    exercises::registerDrillWindows();
-    shell::registerExercise(QStringLiteral("frmAbout"), [](QWidget* parent) { return new frmAbout(parent); });
+    exercises::registerExerciseWindows();
 
     frmSplash splash;
     splash.Form_Load();

@@ -1,1 +1,1 @@
-"""Makers of the main program's pictures and sounds; run through make_assets.py."""
+"""Makers of both programs' pictures, sounds and sample texts; run through make_assets.py."""

@@ -80,7 +80,7 @@ void PrintTo(const Member& member, std::ostream* os)
 void DrillTest::SetUp()
 {
     shell::clearExercises();
-    exercises::registerDrillWindows();
+    exercises::registerExerciseWindows();
     shell::setProgramEnder([this](int code) { m_endedWith.append(code); });
     // The input method registered, so the layout switches can be seen.
     platform::HKEY key = 0;

@@ -7,6 +7,7 @@
 #include "shell/module1.h"
 
 #include <QApplication>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -516,6 +517,50 @@ TEST_F(DrillTest, TitleOfNoLessonIsReportedLikeAMissingTable)
     EXPECT_TRUE(m_window->loadFailed());
     EXPECT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("读取数据库错误，请重新安装本软件")});
     EXPECT_TRUE(m_endedWith.isEmpty());
+}
+
+// A table damaged after the window has opened gives the window's database message; the run stays
+// idle (or stops) and the program goes on, also in the character drill.
+TEST_F(DrillTest, LessonWithItsWordColumnRenamedGivesTheMessageAtStart)
+{
+    const Member& m = members()[0];
+    useLesson(m, 40);
+    QSqlQuery rename(Module1::gDatabase->connection());
+    ASSERT_TRUE(rename.exec(QStringLiteral("ALTER TABLE jiandan RENAME COLUMN wenzhi TO wenzi")));
+    ASSERT_NE(openWindow(m), nullptr);
+    ASSERT_FALSE(m_window->loadFailed());
+    drawFirstRows(m, 40);
+    start();
+    EXPECT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("读取数据库错误，请重新安装本软件")});
+    EXPECT_TRUE(m_endedWith.isEmpty());
+    EXPECT_TRUE(button("CmdStart")->isEnabled());
+    EXPECT_TRUE(child<QWidget>(QStringLiteral("Picture3"))->isVisible());
+    EXPECT_FALSE(child<QTimer>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_FALSE(imeSelected());
+}
+
+TEST_F(DrillTest, DamagedRowsReachedByTypingStopTheRunWithTheMessage)
+{
+    const Member& m = members()[2];
+    const QList<LessonRow> rows = makeRows(24, m.wordLength);
+    const QString path = folders.programFolder() + QStringLiteral("talvorendb.dat");
+    createLessonDatabase(path, {{QString::fromUtf8(m.table), rows}});
+    damageWords(path, rows.mid(m.pageSize));
+    Module1::gDatabase = platform::dao::Database::open(path);
+    ASSERT_NE(openWindow(m), nullptr);
+    // The first page from the whole rows; the second begins with a damaged one.
+    QList<int> draws;
+    for (int k = 0; k <= m.pageSize; ++k)
+        draws.append(k);
+    drawRows(draws, rows.size());
+    start();
+    ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());
+    for (int k = 0; k < m.pageSize; ++k)
+        type(k, item(k)->text());
+    EXPECT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("读取数据库错误，请重新安装本软件")});
+    EXPECT_TRUE(button("CmdStart")->isEnabled());
+    EXPECT_FALSE(child<QTimer>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_FALSE(imeSelected());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tests/exercises/lessondatabase.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -53,6 +54,29 @@ void createLessonDatabase(const QString& filePath, const QList<std::pair<QString
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+}
+
+void damageWords(const QString& filePath, const QList<LessonRow>& rows)
+{
+    QFile file(filePath);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    for (const LessonRow& row : rows) {
+        // A record of (number, bianma, wenzhi) starts with its header: the header's size (4), the
+        // type of the number, the type of the code (a text of n bytes is 13 + 2n), the type of the
+        // word; the number's bytes, if any, and the code follow.
+        const QByteArray code = row.code.toUtf8();
+        const qsizetype at = bytes.indexOf(code);
+        ASSERT_GE(at, 6) << row.code.toStdString();
+        const char codeType = char(13 + 2 * code.size());
+        qsizetype header = at - 6;
+        while (header < at && !(bytes[header] == 4 && bytes[header + 2] == codeType))
+            ++header;
+        ASSERT_LT(header, at) << row.code.toStdString();
+        bytes[header + 3] = char(0x7F); // a text of 57 bytes
+    }
+    file.seek(0);
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 } // namespace drilltest

@@ -20,5 +20,8 @@ QList<LessonRow> makeRows(int count, int (*lengthOf)(int row));
 
 // Creates the file with one code table per entry (fields number, bianma, wenzhi in this order).
 void createLessonDatabase(const QString& filePath, const QList<std::pair<QString, QList<LessonRow>>>& tables);
+// Damages the record of each of these rows in the closed file, so that its row is still found but
+// its word cannot be read: the word's declared length runs past the end of the record.
+void damageWords(const QString& filePath, const QList<LessonRow>& rows);
 
 } // namespace drilltest

@@ -343,6 +343,39 @@ TEST_F(DaoTest, ATransactionRollsBackUnlessCommitted)
     EXPECT_EQ(codes(RecordsetType::Table)->RecordCount(), kRows - 1);
 }
 
+TEST_F(DaoTest, ALockHeldElsewhereIsToldApartFromADamagedTable)
+{
+    auto rs = codes();
+    // This side gives up at once instead of waiting for the lock to pass.
+    QSqlDatabase mine = m_db->connection();
+    mine.close();
+    mine.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    ASSERT_TRUE(mine.open());
+    const QString name = QStringLiteral("dao-test-locker");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        other.setDatabaseName(m_path);
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        try {
+            rs->text(QStringLiteral("wenzhi"));
+            ADD_FAILURE() << "read a locked database";
+        } catch (const DaoError& error) {
+            EXPECT_TRUE(error.isLocked()) << error.what();
+        }
+        ASSERT_TRUE(lock.exec(QStringLiteral("ROLLBACK")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    try {
+        rs->text(QStringLiteral("pinyin"));
+        ADD_FAILURE() << "read a field that is not there";
+    } catch (const DaoError& error) {
+        EXPECT_FALSE(error.isLocked());
+    }
+}
+
 } // namespace
 
 namespace {

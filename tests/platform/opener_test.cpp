@@ -1,5 +1,6 @@
 // The desktop opener: missing files fail before any handler is asked; addresses go through as given.
 #include "platform/opener.h"
+#include "tests/support/recordingopener.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,17 +12,7 @@ namespace {
 class OpenerTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        platform::setDesktopOpenerForTests([this](const QString& target) {
-            m_opened << target;
-            return m_answer;
-        });
-    }
-    void TearDown() override { platform::setDesktopOpenerForTests({}); }
-
-    QStringList m_opened;
-    bool m_answer = true;
+    testsupport::RecordingOpener m_handler;
 };
 
 TEST_F(OpenerTest, AMissingFileIsNotOpened)
@@ -31,7 +22,7 @@ TEST_F(OpenerTest, AMissingFileIsNotOpened)
     EXPECT_FALSE(
         platform::openWithDesktop(QUrl::fromLocalFile(dir.filePath(QStringLiteral("x.chm"))).toString()));
     EXPECT_FALSE(platform::openWithDesktop(QString()));
-    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_TRUE(m_handler.opened().isEmpty());
 }
 
 TEST_F(OpenerTest, AnExistingFileGoesToTheHandlerWhoseAnswerIsReturned)
@@ -42,9 +33,9 @@ TEST_F(OpenerTest, AnExistingFileGoesToTheHandlerWhoseAnswerIsReturned)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     EXPECT_TRUE(platform::openWithDesktop(help));
-    m_answer = false;
+    m_handler.setAnswer(false);
     EXPECT_FALSE(platform::openWithDesktop(help));
-    EXPECT_EQ(m_opened, (QStringList{help, help}));
+    EXPECT_EQ(m_handler.opened(), (QStringList{help, help}));
 }
 
 class OpenerAddressTest : public OpenerTest, public ::testing::WithParamInterface<const char*>
@@ -55,7 +46,7 @@ TEST_P(OpenerAddressTest, AnAddressIsHandedOnWithoutAFileCheck)
 {
     const QString address = QString::fromLatin1(GetParam());
     EXPECT_TRUE(platform::openWithDesktop(address));
-    EXPECT_EQ(m_opened, QStringList{address});
+    EXPECT_EQ(m_handler.opened(), QStringList{address});
 }
 
 INSTANTIATE_TEST_SUITE_P(Addresses, OpenerAddressTest,

@@ -1,6 +1,7 @@
 // The registry store: hive files, byte-exact typed values, case-insensitive names, the 8-bit calls.
 #include "platform/problems.h"
 #include "platform/registry.h"
+#include "tests/support/fulldisk.h"
 #include "tests/support/testfolders.h"
 
 #include <QDir>
@@ -286,6 +287,26 @@ TEST_F(RegistryTest, AFailedSaveIsReportedAndTheCallFails)
     EXPECT_EQ(key, 0u);
     ASSERT_EQ(problems.messages.size(), 1);
     EXPECT_TRUE(problems.messages.front().contains(QStringLiteral("HKEY_CURRENT_USER.hive")));
+}
+
+TEST_F(RegistryTest, AWriteOnAFullDiskFailsAndKeepsTheStoredValueInFileAndMemory)
+{
+    const HKEY key = create(HKEY_CURRENT_USER, "Software\\Kept");
+    const BYTE before[] = {7, 0, 0, 0};
+    ASSERT_EQ(RegSetValueExA(key, "v", 0, REG_BINARY, before, sizeof before), ERROR_SUCCESS);
+    const QByteArray file = readFile(hiveFilePath(HKEY_CURRENT_USER));
+    {
+        testsupport::FullDisk full;
+        const BYTE after[] = {30, 0, 0, 0};
+        EXPECT_NE(RegSetValueExA(key, "v", 0, REG_BINARY, after, sizeof after), ERROR_SUCCESS);
+    }
+    EXPECT_EQ(problems.messages.size(), 1);
+    EXPECT_EQ(readFile(hiveFilePath(HKEY_CURRENT_USER)), file);
+    BYTE read[4] = {};
+    DWORD size = sizeof read;
+    ASSERT_EQ(RegQueryValueExA(key, "v", nullptr, nullptr, read, &size), ERROR_SUCCESS);
+    EXPECT_EQ(read[0], 7);
+    RegCloseKey(key);
 }
 
 struct Damage

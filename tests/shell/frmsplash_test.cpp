@@ -1,5 +1,7 @@
 // Start-up: a second copy, the button pictures, the input method, the code database, the hand-over.
+#include "platform/dao.h"
 #include "platform/singleinstance.h"
+#include "shell/databasemessage.h"
 #include "shell/frmsplash.h"
 #include "tests/shell/startupfixture.h"
 
@@ -189,5 +191,31 @@ TEST_P(UnusableDatabaseTest, ShowsTheDataMessageDeletesThePicturesAndEnds)
 
 INSTANTIATE_TEST_SUITE_P(Files, UnusableDatabaseTest, ::testing::Values("", "not a database at all"),
                          [](const auto& info) { return info.index == 0 ? "Missing" : "Damaged"; });
+
+// A database that another program holds locked is whole: start-up says it is in use, not damaged.
+TEST_F(SplashTest, DatabaseLockedByAnotherProgramIsReportedAsLocked)
+{
+    registerInputMethod();
+    createDatabase();
+    const QString name = QStringLiteral("splash-test-locker");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        other.setDatabaseName(programFile(QStringLiteral("talvorendb.dat")));
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        startUp(); // waits for the lock as long as SQLite waits, then gives up
+        lock.exec(QStringLiteral("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+
+    ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
+    const QString locked =
+        shell::databaseFailureText(platform::dao::DaoError("locked", true), kDatabaseMessage);
+    EXPECT_NE(locked, kDatabaseMessage);
+    EXPECT_EQ(seams.ui.messageBoxes()[0].text, locked);
+    EXPECT_EQ(endedWith.size(), 1);
+}
 
 } // namespace

@@ -1,0 +1,181 @@
+// The frame's widgets and where they stand: the drill area, the settings panel over it, the side
+// panel and the status bar.
+#include "exercises/drilltexts.h"
+#include "exercises/timebox.h"
+#include "exercises/timedrunwindow.h"
+#include "platform/dao.h"
+#include "platform/keystatepanel.h"
+#include "shell/uifonts.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace exercises {
+namespace {
+
+using namespace texts;
+
+constexpr int kMargin = 8;
+constexpr int kAreaWidth = TimedRunWindow::kDrillAreaWidth;
+constexpr int kAreaHeight = TimedRunWindow::kDrillAreaHeight;
+constexpr int kSideWidth = 140;
+
+QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, int top)
+{
+    auto* button = new QPushButton(caption.toString(), parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setFont(shell::songTi(11));
+    button->setGeometry((kSideWidth - 110) / 2, top, 110, 34);
+    return button;
+}
+
+} // namespace
+
+TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : QDialog(parent), m_run(run)
+{
+    setObjectName(run.windowName);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* body = new QWidget(this);
+    body->setFixedSize(kMargin * 3 + kAreaWidth + kSideWidth, kMargin * 2 + kAreaHeight);
+    // The drill area first, so that the settings panel lies over it.
+    m_picture1 =
+        makePanel(body, QStringLiteral("Picture1"), QRect(kMargin, kMargin, kAreaWidth, kAreaHeight));
+    m_picture1->setAutoFillBackground(true);
+    QPalette palette = m_picture1->palette();
+    palette.setColor(QPalette::Window, QColor(236, 240, 248));
+    m_picture1->setPalette(palette);
+    buildSettingsPanel(body);
+    buildSidePanel(body);
+    buildStatusBar();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(body);
+    layout->addWidget(m_statusBar1);
+    setFixedSize(sizeHint());
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(995);
+    // The countdown counts its own ticks as seconds; a coarse timer may slip by up to 5% a tick.
+    m_timer1->setTimerType(Qt::PreciseTimer);
+    connect(m_timer1, &QTimer::timeout, this, &TimedRunWindow::Timer1_Timer);
+}
+
+void TimedRunWindow::buildSettingsPanel(QWidget* body)
+{
+    m_picture3 = makePanel(body, QStringLiteral("Picture3"), m_picture1->geometry());
+    m_picture3->setAutoFillBackground(true);
+
+    m_label6 = new QLabel(m_picture3);
+    m_label6->setObjectName(QStringLiteral("Label6"));
+    m_label6->setFont(shell::songTi(14));
+    m_label6->setWordWrap(true);
+    m_label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label6->setGeometry(40, 40, kAreaWidth - 80, 230);
+
+    const int row = 300;
+    m_label4 = new QLabel(kTimeLabel.toString(), m_picture3);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_label4->setFont(shell::songTi(14));
+    m_label4->adjustSize();
+    m_label4->move(150, row + (30 - m_label4->height()) / 2);
+
+    auto* txtTime = new TimeEdit(kTimeDefault.toString(), m_picture3);
+    if (m_run.checksTimeBoxOnLeave) {
+        connect(txtTime, &TimeEdit::entered, this, &TimedRunWindow::TxtTime_GotFocus);
+        connect(txtTime, &TimeEdit::left, this, &TimedRunWindow::TxtTime_LostFocus);
+    }
+    m_txtTime = txtTime;
+    m_txtTime->setObjectName(QStringLiteral("TxtTime"));
+    m_txtTime->setFont(shell::songTi(14));
+    m_txtTime->setToolTip(kTimeToolTip.toString());
+    if (m_run.timeBoxMaxLength > 0)
+        m_txtTime->setMaxLength(m_run.timeBoxMaxLength);
+    m_txtTime->setAlignment(Qt::AlignRight);
+    m_txtTime->setGeometry(m_label4->geometry().right() + 8, row, 44, 30);
+    restrictToTimeKeys(m_txtTime);
+
+    m_upDown1 = new UpDownControl(m_txtTime, kMinMinutes, kMaxMinutes, m_picture3);
+    m_upDown1->setObjectName(QStringLiteral("UpDown1"));
+    m_upDown1->setGeometry(m_txtTime->geometry().right() + 1, row, 18, 30);
+
+    m_label5 = new QLabel(kMinutesLabel.toString(), m_picture3);
+    m_label5->setObjectName(QStringLiteral("Label5"));
+    m_label5->setFont(shell::songTi(14));
+    m_label5->adjustSize();
+    m_label5->move(m_upDown1->geometry().right() + 8, row + (30 - m_label5->height()) / 2);
+}
+
+void TimedRunWindow::buildSidePanel(QWidget* body)
+{
+    m_picture2 = makePanel(body, QStringLiteral("Picture2"),
+                           QRect(kMargin * 2 + kAreaWidth, kMargin, kSideWidth, kAreaHeight));
+    m_cmdStart = makeButton(m_picture2, QStringLiteral("CmdStart"), kStartCaption, 24);
+    m_command3 = makeButton(m_picture2, QStringLiteral("Command3"), kPauseCaption, 72);
+    m_command1 = makeButton(m_picture2, QStringLiteral("Command1"), kStopCaption, 120);
+    m_command4 = makeButton(m_picture2, QStringLiteral("Command4"), kExitCaption, 168);
+    m_command3->setEnabled(false);
+    m_command1->setEnabled(false);
+    connect(m_cmdStart, &QPushButton::clicked, this, &TimedRunWindow::CmdStart_Click);
+    connect(m_command3, &QPushButton::clicked, this, &TimedRunWindow::Command3_Click);
+    connect(m_command1, &QPushButton::clicked, this, &TimedRunWindow::Command1_Click);
+    connect(m_command4, &QPushButton::clicked, this, &TimedRunWindow::Command4_Click);
+
+    m_label1 = new QLabel(kAccuracyLabel.toString(), m_picture2);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setFont(shell::songTi(14, true));
+    m_label1->setAlignment(Qt::AlignCenter);
+    m_label1->setGeometry(0, 250, kSideWidth, 30);
+
+    m_label2 = new QLabel(kZeroPercent.toString(), m_picture2);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setFont(shell::songTi(22, true));
+    m_label2->setAlignment(Qt::AlignCenter);
+    m_label2->setGeometry(0, 286, kSideWidth, 40);
+    QPalette blue = m_label2->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    m_label2->setPalette(blue);
+}
+
+void TimedRunWindow::buildStatusBar()
+{
+    m_statusBar1 = new QStatusBar(this);
+    m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar1->setSizeGripEnabled(false);
+    for (int panel = 1; panel <= 4; ++panel) {
+        QLabel* label = panel == 3 ? new platform::KeyStatePanel(m_statusBar1) : new QLabel(m_statusBar1);
+        label->setObjectName(QStringLiteral("Panel%1").arg(panel));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setContentsMargins(4, 0, 4, 0);
+        m_panels.append(label);
+    }
+    m_panels[1]->setMinimumWidth(200);
+    m_panels[3]->setMinimumWidth(70);
+    m_panels[3]->setAlignment(Qt::AlignCenter);
+    m_panels[3]->setText(kClockZero.toString());
+    m_statusBar1->addWidget(m_panels[0], 1);
+    m_statusBar1->addWidget(m_panels[1]);
+    m_statusBar1->addWidget(m_panels[2]);
+    m_statusBar1->addWidget(m_panels[3]);
+}
+
+} // namespace exercises

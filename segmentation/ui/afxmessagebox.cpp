@@ -1,0 +1,25 @@
+#include "segmentation/ui/afxmessagebox.h"
+
+namespace segmentation {
+
+int afxMessageBox(QWidget* parent, const QString& text, platform::UINT type)
+{
+    using namespace platform;
+    if ((type & MB_ICONMASK) == 0) {
+        switch (type & MB_TYPEMASK) {
+        case MB_OK:
+        case MB_OKCANCEL:
+            type |= MB_ICONEXCLAMATION;
+            break;
+        case MB_YESNO:
+        case MB_YESNOCANCEL:
+            type |= MB_ICONQUESTION;
+            break;
+        default:
+            break;
+        }
+    }
+    return UiService::instance().messageBox(parent, text, QLatin1String(kApplicationTitle), type);
+}
+
+} // namespace segmentation
