@@ -7,6 +7,7 @@
 #include "data/pictures.h"
 #include "data/sources.h"
 #include "platform/codefile.h"
+#include "platform/imelookup.h"
 #include "platform/registry.h"
 
 #include <QDir>
@@ -21,8 +22,7 @@ constexpr int kUserWords = 200;
 constexpr int kTeacherWords = 100;
 constexpr int kTeacherWordMinLength = 4;
 
-const QString kImeName = QStringLiteral("Talvoren输入法2002简易版");
-const QByteArray kLayoutKey = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804";
+const QByteArray kLayoutKey = QByteArray(platform::kKeyboardLayoutsKey) + "E0200804";
 
 bool writeFile(const QString& path, const QByteArray& contents, QString* error)
 {
@@ -49,7 +49,8 @@ QList<CodedText> codeFileEntries(const QList<CodedEntry>& entries)
 bool writeInputMethodFiles(const CodeScheme& scheme, const QString& systemFolder, QString* error)
 {
     const QByteArray codeFile =
-        buildCodeFile(codeFileEntries(scheme.characters()), codeFileEntries(scheme.words()), toGbk(kImeName));
+        buildCodeFile(codeFileEntries(scheme.characters()), codeFileEntries(scheme.words()),
+                      toGbk(platform::imeDisplayName()));
     QList<platform::codefile::UserWordContents> userWords;
     for (const CodedEntry& word :
          scheme.remainingWords().first(std::min<qsizetype>(kUserWords, scheme.remainingWords().size())))
@@ -84,7 +85,8 @@ bool registerInputMethod(const QString& systemFolder, QString* error)
     platform::RegistryHive hive;
     hive.createKey(kLayoutKey);
     // REG_SZ as Windows stores it: the text's bytes and the terminating NUL.
-    hive.setValue(kLayoutKey, "layout text", {platform::REG_SZ, toGbk(kImeName) + '\0'});
+    hive.setValue(kLayoutKey, platform::kLayoutTextValue,
+                  {platform::REG_SZ, toGbk(platform::imeDisplayName()) + '\0'});
     return hive.save(hivePath, error);
 }
 

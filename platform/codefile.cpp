@@ -1,7 +1,6 @@
 #include "platform/codefile.h"
 
 #include <QtEndian>
-#include <cstring>
 
 namespace platform::codefile {
 namespace {

@@ -4,6 +4,7 @@
 #include "tests/data/stageddata.h"
 
 #include "platform/gbk.h"
+#include "platform/imelookup.h"
 #include "platform/registry.h"
 
 #include <QHash>
@@ -212,10 +213,10 @@ TEST(MachineRegistry, RegistersTheInputMethodUnderItsLayoutId)
     const auto loaded = hive.load(stagedSystemFile(QStringLiteral("HKEY_LOCAL_MACHINE.hive")));
     ASSERT_TRUE(loaded.ok) << loaded.message.toStdString();
     const auto value =
-        hive.value("System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", "layout text");
+        hive.value(QByteArray(platform::kKeyboardLayoutsKey) + "E0200804", platform::kLayoutTextValue);
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(value->type, platform::REG_SZ);
-    EXPECT_EQ(value->data, platform::gbk::encode(imeDisplayName()) + '\0');
+    EXPECT_EQ(value->data, platform::gbk::encode(platform::imeDisplayName()) + '\0');
 }
 
 } // namespace
