@@ -87,9 +87,13 @@ private:
 };
 
 // A cursor over a table's rows in natural (rowid) order, or in the order its query asks for. The row
-// set is fixed when it opens, but rows added through it are appended to it. A row's fields are read
-// from the file together, the first time one of them is asked for at a position; a write made on the
-// same database since then makes the next read fetch them again. Moves take constant time.
+// set is fixed when it opens, but rows added through it are appended to it. Moves take constant
+// time. A row's fields are read from the file together, the first time one of them is asked for at a
+// position, with the rows after it when the cursor walks on (a damaged row further on does not keep
+// the rows before it from being read); a write made on the same database connection since then, by
+// a recordset or anything else, makes the next read fetch them again; a write through another
+// connection shows once the cursor reads that row again. Writes are fastest inside one transaction
+// (TransactionGuard on connection()).
 class Recordset
 {
 public:

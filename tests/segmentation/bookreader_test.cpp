@@ -238,4 +238,17 @@ TEST_F(BookReaderTest, ReadsTheTeachersBookWithoutCodes)
     EXPECT_FALSE(book->character(cellOf("中")).hasCode());
 }
 
+TEST_F(BookReaderTest, ReadsTheCustomBookWithItsCodes)
+{
+    ASSERT_TRUE(
+        writeFile(m_folders.systemFolder() + "ZDYgbk.TXT",
+                  codefile::writeUserWordFile({{codefile::asciiCodeField("5006"), gbk("中国")},
+                                               {codefile::asciiCodeField("500601"), gbk("中国人民")}})));
+    ASSERT_TRUE(BuildCustomCodeBook(m_folders.programFolder(), m_folders.systemFolder(), 1).ok());
+    auto book = open(BookKind::Custom);
+    ASSERT_TRUE(book);
+    EXPECT_EQ(book->wordsBeginningWith(gbk("中")),
+              (QList<BookWord>{{gbk("中国人民"), "500601", {}, 4}, {gbk("中国"), "5006", {}, 2}}));
+}
+
 } // namespace
