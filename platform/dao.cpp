@@ -483,8 +483,7 @@ struct Recordset::Private
     qint64* tableChanges = nullptr; // the connection's count of rows written to this table
     RecordsetType type = RecordsetType::Table;
     QStringList columns;
-    QHash<QString, int> columnIndex; // by the name as stored
-    std::vector<qint64> rows;        // rowids in the recordset's order
+    std::vector<qint64> rows; // rowids in the recordset's order
     // -1 before the first row, rows.size() after the last. After Delete it indexes the row that
     // followed the deleted one, and currentDeleted says there is no current row until a move.
     qsizetype position = 0;
@@ -528,8 +527,11 @@ struct Recordset::Private
 
     int column(const QString& name) const
     {
-        if (const auto it = columnIndex.constFind(name); it != columnIndex.cend())
-            return it.value();
+        // A few short names: comparing them costs less than hashing the one asked for.
+        for (int i = 0; i < columns.size(); ++i) {
+            if (columns.at(i) == name)
+                return i;
+        }
         for (int i = 0; i < columns.size(); ++i) {
             if (columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
                 return i;
@@ -661,8 +663,6 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& source, Record
     }
     if (d.columns.size() > 64)
         fail(QStringLiteral("%1 has more than 64 fields").arg(stored));
-    for (int i = 0; i < d.columns.size(); ++i)
-        d.columnIndex.insert(d.columns.at(i), i);
     d.buffer.resize(std::size_t(d.columns.size()));
     for (std::size_t i = 0; i < kBlockRows.size(); ++i)
         d.blockQueries[i] = blockQuery(stored, kBlockRows[i]);
