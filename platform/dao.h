@@ -1,10 +1,10 @@
 // A DAO-like database and recordset over SQLite files (Qt SQL), for code written against DAO.
 #pragma once
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
-#include <QVector>
 #include <memory>
 #include <stdexcept>
 
@@ -31,7 +31,25 @@ enum class RecordsetType
     Dynaset = 2, // dbOpenDynaset
 };
 
+// The field types that books declare. Long holds a 32-bit integer, Byte 0 to 255, Text up to its
+// size in characters; a value that does not fit is refused with a DaoError when the row is written,
+// and a number written as text is stored as the number (as the engine converted it).
+enum class FieldType
+{
+    Long,
+    Text,
+    Byte,
+};
+
+struct FieldSpec
+{
+    QString name;
+    FieldType type = FieldType::Text;
+    int size = 0; // characters of a Text field; ignored for the other types
+};
+
 class Recordset;
+struct Connection;
 
 class Database
 {
@@ -39,10 +57,19 @@ public:
     // Opens an existing file read-write (never creates one); throws DaoError when it is missing or is
     // not a database.
     static std::unique_ptr<Database> open(const QString& filePath);
+    // Creates a new, empty database file and opens it; throws DaoError when the file already exists
+    // or cannot be created.
+    static std::unique_ptr<Database> create(const QString& filePath);
     ~Database();
 
-    // Table names match without regard to case. Throws DaoError for a missing table.
-    std::unique_ptr<Recordset> OpenRecordset(const QString& tableName,
+    // Creates a table with these fields, in this order; throws DaoError when it exists already.
+    void createTable(const QString& name, const QList<FieldSpec>& fields);
+
+    // source is a table name (matched without regard to case) or a query of the form
+    // "select * from <table>" with an optional "Order by <field> [ASC|DESC], ..." clause; rows that
+    // tie on every ordering field keep their natural order. A query opens only as a dynaset.
+    // Throws DaoError for a missing table or field and for any other query.
+    std::unique_ptr<Recordset> OpenRecordset(const QString& source,
                                              RecordsetType type = RecordsetType::Table);
     // The table's name as stored, looked up without regard to case; empty when there is none.
     QString tableName(const QString& anyCase) const;
@@ -54,12 +81,19 @@ public:
 
 private:
     Database() = default;
-    QString m_connectionName;
+    static std::unique_ptr<Database> openFile(const QString& filePath, bool creating);
+    std::shared_ptr<Connection> m_connection;
     QString m_filePath;
 };
 
-// A cursor over a table's rows in natural (rowid) order. The row set is fixed when it opens, but
-// rows added through it are appended to it; field values are read from the file when asked.
+// A cursor over a table's rows in natural (rowid) order, or in the order its query asks for. The row
+// set is fixed when it opens, but rows added through it are appended to it. Moves take constant
+// time. A row's fields are read from the file together, the first time one of them is asked for at a
+// position, with the rows after it when the cursor walks on (a damaged row further on does not keep
+// the rows before it from being read); a write made on the same database connection since then, by
+// a recordset or anything else, makes the next read fetch them again; a write through another
+// connection shows once the cursor reads that row again. Writes are fastest inside one transaction
+// (TransactionGuard on connection()).
 class Recordset
 {
 public:

@@ -1,5 +1,5 @@
-// The word-segmentation practice program: for now the frame alone, with the About box on its command,
-// until the application's start-up (CCorvelleApp) takes over.
+// The word-segmentation practice program: for now the frame alone, with the About box and the book
+// upgrades on their commands, until the application's start-up (CCorvelleApp) takes over.
 #include "platform/ime/inputmethod.h"
 #include "platform/problems.h"
 #include "platform/resources.h"
@@ -8,6 +8,8 @@
 #include "segmentation/core/frameresources.h"
 #include "segmentation/ui/caboutdlg.h"
 #include "segmentation/ui/cmainframe.h"
+#include "segmentation/ui/cupgradecodebookdlg.h"
+#include "segmentation/ui/cupgradecustomcodebookdlg.h"
 
 #include <QApplication>
 
@@ -33,6 +35,15 @@ int main(int argc, char* argv[])
                                 [&frame] {
                                     CAboutDlg about(&frame);
                                     platform::UiService::instance().execModal(&about);
+                                });
+    frame.commands().setHandler(segmentation::CommandTarget::Frame, segmentation::ID_FILE_NEW, [&frame] {
+        CUpgradeCodeBookDlg upgrade(&frame);
+        platform::UiService::instance().execModal(&upgrade);
+    });
+    frame.commands().setHandler(segmentation::CommandTarget::Frame, segmentation::ID_UPGRADE_CUSTOM_BOOK,
+                                [&frame] {
+                                    CUpgradeCustomCodeBookDlg upgrade(&frame);
+                                    platform::UiService::instance().execModal(&upgrade);
                                 });
     frame.show();
     return app.exec();

@@ -22,4 +22,10 @@ int afxMessageBox(QWidget* parent, const QString& text, platform::UINT type)
     return UiService::instance().messageBox(parent, text, QLatin1String(kApplicationTitle), type);
 }
 
+void plainMessageBox(const QString& text)
+{
+    platform::UiService::instance().messageBox(nullptr, text, QString::fromUtf8(kSystemDefaultCaption),
+                                               platform::MB_OK);
+}
+
 } // namespace segmentation

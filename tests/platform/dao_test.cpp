@@ -377,3 +377,217 @@ TEST_F(DaoTest, ALockHeldElsewhereIsToldApartFromADamagedTable)
 }
 
 } // namespace
+
+namespace {
+
+using platform::dao::FieldSpec;
+using platform::dao::FieldType;
+
+// A book made through the recordset layer alone: a new file, a table declared with typed fields.
+class DaoBookTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("book.dat"));
+        m_db = Database::create(m_path);
+        m_db->createTable(QStringLiteral("CitemBiao"), {{QStringLiteral("ID"), FieldType::Long, 0},
+                                                        {QStringLiteral("hz"), FieldType::Text, 50},
+                                                        {QStringLiteral("first"), FieldType::Long, 50},
+                                                        {QStringLiteral("CiLength"), FieldType::Long, 50},
+                                                        {QStringLiteral("ZDY"), FieldType::Byte, 1}});
+    }
+
+    // Rows (hz, first, CiLength) written in this order.
+    void add(const QList<std::tuple<QString, int, int>>& rows)
+    {
+        auto rs = m_db->OpenRecordset(QStringLiteral("citembiao"), RecordsetType::Dynaset);
+        TransactionGuard guard(m_db->connection());
+        for (const auto& [hz, first, length] : rows) {
+            rs->AddNew();
+            rs->setField(QStringLiteral("ID"), rs->RecordCount() + 1);
+            rs->setField(QStringLiteral("hz"), hz);
+            rs->setField(QStringLiteral("first"), QString::number(first)); // written as text, as the books do
+            rs->setField(QStringLiteral("CiLength"), length);
+            rs->setField(QStringLiteral("ZDY"), 0);
+            rs->Update();
+        }
+        guard.commit();
+    }
+
+    QStringList words(const QString& source)
+    {
+        QStringList result;
+        auto rs = m_db->OpenRecordset(source, RecordsetType::Dynaset);
+        for (; !rs->isEOF(); rs->MoveNext())
+            result << rs->text(QStringLiteral("hz"));
+        return result;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<Database> m_db;
+};
+
+TEST_F(DaoBookTest, CreatingRefusesAnExistingFileAndTable)
+{
+    EXPECT_THROW(Database::create(m_path), DaoError);
+    EXPECT_THROW(m_db->createTable(QStringLiteral("CITEMBIAO"), {{QStringLiteral("x"), FieldType::Long, 0}}),
+                 DaoError);
+    // Closing lets go of the file: it can be deleted and made again.
+    m_db->Close();
+    ASSERT_TRUE(QFile::remove(m_path));
+    EXPECT_NO_THROW(Database::create(m_path)->createTable(QStringLiteral("t"),
+                                                          {{QStringLiteral("x"), FieldType::Long, 0}}));
+}
+
+TEST_F(DaoBookTest, FieldsAreDeclaredInOrderWithTheirTypes)
+{
+    EXPECT_EQ(m_db->OpenRecordset(QStringLiteral("CitemBiao"))->fieldNames(),
+              (QStringList{QStringLiteral("ID"), QStringLiteral("hz"), QStringLiteral("first"),
+                           QStringLiteral("CiLength"), QStringLiteral("ZDY")}));
+    QSqlQuery types(m_db->connection());
+    ASSERT_TRUE(types.exec(QStringLiteral("SELECT type FROM pragma_table_info('CitemBiao')")));
+    QStringList declared;
+    while (types.next())
+        declared << types.value(0).toString();
+    EXPECT_EQ(declared,
+              (QStringList{QStringLiteral("INTEGER"), QStringLiteral("VARCHAR(50)"),
+                           QStringLiteral("INTEGER"), QStringLiteral("INTEGER"), QStringLiteral("TINYINT")}));
+}
+
+TEST_F(DaoBookTest, NumbersWrittenAsTextAreStoredAsNumbersAndTextAsUtf8)
+{
+    add({{QStringLiteral("中国"), 0xD6D0, 2}});
+    QSqlQuery stored(m_db->connection());
+    ASSERT_TRUE(stored.exec(QStringLiteral("SELECT typeof(first), hex(hz) FROM CitemBiao")));
+    ASSERT_TRUE(stored.next());
+    EXPECT_EQ(stored.value(0).toString(), QStringLiteral("integer"));
+    EXPECT_EQ(stored.value(1).toString(),
+              QString::fromLatin1(QStringLiteral("中国").toUtf8().toHex().toUpper()));
+}
+
+struct UnfitValue
+{
+    const char* name;
+    const char* field;
+    QVariant value;
+};
+
+void PrintTo(const UnfitValue& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DaoUnfitValueTest : public DaoBookTest, public ::testing::WithParamInterface<UnfitValue>
+{
+};
+
+// As the engine refuses them: a row with a value its field cannot hold is not written.
+TEST_P(DaoUnfitValueTest, IsRefusedAndNothingIsWritten)
+{
+    auto rs = m_db->OpenRecordset(QStringLiteral("CitemBiao"), RecordsetType::Dynaset);
+    rs->AddNew();
+    rs->setField(QString::fromLatin1(GetParam().field), GetParam().value);
+    EXPECT_THROW(rs->Update(), DaoError);
+    EXPECT_EQ(m_db->OpenRecordset(QStringLiteral("CitemBiao"))->RecordCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, DaoUnfitValueTest,
+                         ::testing::Values(UnfitValue{"TextTooLong", "hz", QString(51, u'字')},
+                                           UnfitValue{"LongFromWords", "first", QStringLiteral("abc")},
+                                           UnfitValue{"LongPast32Bits", "CiLength", qlonglong(1) << 31},
+                                           UnfitValue{"ByteNegative", "ZDY", -1},
+                                           UnfitValue{"ByteTooLarge", "ZDY", 256}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DaoBookTest, AnOrderedQueryKeepsNaturalOrderAmongTies)
+{
+    add({{QStringLiteral("b2"), 2, 2},
+         {QStringLiteral("a2"), 1, 2},
+         {QStringLiteral("a4"), 1, 4},
+         {QStringLiteral("a2-second"), 1, 2},
+         {QStringLiteral("b3"), 2, 3},
+         {QStringLiteral("a2-third"), 1, 2}});
+    const QStringList expected{QStringLiteral("a4"),       QStringLiteral("a2"), QStringLiteral("a2-second"),
+                               QStringLiteral("a2-third"), QStringLiteral("b3"), QStringLiteral("b2")};
+    EXPECT_EQ(words(QStringLiteral("select * from CitemBiao Order by first ASC,CiLength DESC")), expected);
+    // Names in the query match without regard to case, as the books' queries spell them.
+    EXPECT_EQ(words(QStringLiteral("SELECT * FROM citembiao ORDER BY FIRST, cilength desc")), expected);
+    EXPECT_EQ(words(QStringLiteral("select * from CitemBiao")).first(), QStringLiteral("b2"));
+}
+
+TEST_F(DaoBookTest, AnOrderedQueryMovesAndAppendsLikeATable)
+{
+    add({{QStringLiteral("late"), 9, 2}, {QStringLiteral("early"), 1, 2}});
+    auto rs = m_db->OpenRecordset(QStringLiteral("select * from CitemBiao Order by first ASC"),
+                                  RecordsetType::Dynaset);
+    rs->Move(1);
+    EXPECT_EQ(rs->text(QStringLiteral("hz")), QStringLiteral("late"));
+    rs->AddNew();
+    rs->setField(QStringLiteral("hz"), QStringLiteral("added"));
+    rs->setField(QStringLiteral("first"), 0);
+    rs->Update();
+    rs->MoveLast();
+    EXPECT_EQ(rs->text(QStringLiteral("hz")), QStringLiteral("added"));
+    rs->MoveFirst();
+    rs->Edit();
+    rs->setField(QStringLiteral("hz"), QStringLiteral("changed"));
+    rs->Update();
+    EXPECT_EQ(words(QStringLiteral("select * from CitemBiao")),
+              (QStringList{QStringLiteral("late"), QStringLiteral("changed"), QStringLiteral("added")}));
+}
+
+class DaoBadQueryTest : public DaoBookTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(DaoBadQueryTest, IsRefused)
+{
+    EXPECT_THROW(m_db->OpenRecordset(QString::fromUtf8(GetParam()), RecordsetType::Dynaset), DaoError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Queries, DaoBadQueryTest,
+                         ::testing::Values("select hz from CitemBiao",
+                                           "select * from CitemBiao where first = 1",
+                                           "select * from CitemBiao Order by pinyin",
+                                           "select * from CitemBiao Order by first sideways",
+                                           "select * from CitemBiao; drop table CitemBiao",
+                                           "select * from Nothing"));
+
+TEST_F(DaoBookTest, AQueryDoesNotOpenAsATable)
+{
+    EXPECT_THROW(m_db->OpenRecordset(QStringLiteral("select * from CitemBiao"), RecordsetType::Table),
+                 DaoError);
+}
+
+TEST_F(DaoBookTest, AFieldReadAgainAfterAWriteElsewhereSeesTheWrite)
+{
+    add({{QStringLiteral("old"), 1, 2}});
+    auto reader = m_db->OpenRecordset(QStringLiteral("CitemBiao"), RecordsetType::Dynaset);
+    EXPECT_EQ(reader->text(QStringLiteral("hz")), QStringLiteral("old"));
+    auto writer = m_db->OpenRecordset(QStringLiteral("CitemBiao"), RecordsetType::Dynaset);
+    writer->Edit();
+    writer->setField(QStringLiteral("hz"), QStringLiteral("new"));
+    writer->Update();
+    EXPECT_EQ(reader->text(QStringLiteral("hz")), QStringLiteral("new"));
+}
+
+TEST_F(DaoBookTest, MovesReachFarRowsDirectly)
+{
+    QList<std::tuple<QString, int, int>> rows;
+    for (int i = 0; i < 5000; ++i)
+        rows.append({QString::number(i), i, 2});
+    add(rows);
+    auto rs = m_db->OpenRecordset(QStringLiteral("CitemBiao"), RecordsetType::Dynaset);
+    for (const int k : {4999, 0, 2500, 1}) {
+        rs->MoveFirst();
+        rs->Move(k);
+        EXPECT_EQ(rs->field(QStringLiteral("ID")).toInt(), k + 1);
+    }
+    rs->Move(-2);
+    EXPECT_TRUE(rs->isBOF());
+}
+
+} // namespace

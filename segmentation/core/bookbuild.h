@@ -1,0 +1,115 @@
+// What every book builder shares: how a build reports its end, how it counts its progress, how it
+// maps its source file, and how it writes the new book beside the old one and puts both of its
+// files in place together only when the build has finished.
+#pragma once
+
+#include "segmentation/core/bookfiles.h"
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace segmentation {
+
+// Why a build stopped. The previous book, if any, is then still in place, whole.
+struct BuildFailure
+{
+    enum class Kind
+    {
+        SourceNotOpened,   // the source file is missing or cannot be opened
+        MappingNotCreated, // the source file cannot be mapped (an empty file cannot)
+        ViewNotMapped,     // the mapping cannot be read
+        SourceDamaged,     // the source does not keep to its format
+        BookNotWritten,    // the new book could not be written or put in place
+    };
+    Kind kind = Kind::SourceNotOpened;
+    QString message; // what the user is told
+};
+
+// Source entries a book cannot hold, passed over by a build that otherwise finished.
+struct SkippedEntries
+{
+    int empty = 0;       // a word of no bytes
+    int tooLong = 0;     // longer than a text field's 50 bytes
+    int noCharacter = 0; // does not begin with a double-byte GBK character
+    int unstorable = 0;  // holds bytes that are no GBK text, so it would not read back as it was
+    int total() const { return empty + tooLong + noCharacter + unstorable; }
+};
+
+struct BuildReport
+{
+    std::optional<BuildFailure> failure;
+    SkippedEntries skipped;
+    bool closingLineMissing = false; // a word list ended without its closing empty line (its words are taken)
+    int words = 0;                   // word rows stored
+    bool ok() const { return !failure; }
+    // A sentence about what was skipped, or empty when nothing was.
+    QString skippedMessage() const;
+};
+
+// Called once for every tenth item a build counts, so that a dialog can step its progress bar.
+using ProgressStep = std::function<void()>;
+
+class ProgressCounter
+{
+public:
+    explicit ProgressCounter(ProgressStep step) : m_step(std::move(step)) {}
+    void count()
+    {
+        if (++m_counted % 10 == 0 && m_step)
+            m_step();
+    }
+    int counted() const { return m_counted; }
+
+private:
+    ProgressStep m_step;
+    int m_counted = 0;
+};
+
+// A source file mapped read-only for the length of a build.
+class MappedSource
+{
+public:
+    // openFailureMessage is what the user is told when the file cannot be opened.
+    static std::unique_ptr<MappedSource> open(const QString& path, const QString& openFailureMessage,
+                                              BuildFailure* failure);
+    QByteArrayView bytes() const { return m_bytes; }
+
+private:
+    MappedSource() = default;
+    QFile m_file;
+    QByteArrayView m_bytes;
+};
+
+// The new book's files, written beside the book's own ("Durid.dat.new", "index.dat.new") and put in
+// place together; whatever was not put in place is deleted when this goes.
+class StagedBook
+{
+public:
+    explicit StagedBook(BookFiles book);
+    ~StagedBook();
+    StagedBook(const StagedBook&) = delete;
+    StagedBook& operator=(const StagedBook&) = delete;
+
+    QString databasePath() const { return m_staged.database; }
+    // Writes the counts (one per GBK cell) as the new index file; false, with the reason, when it cannot.
+    bool writeIndex(const QList<quint16>& counts, QString* error);
+    // Replaces the book's database and index with the new ones. The old index goes first, so that a
+    // reader never meets a new database with an old index or the other way round.
+    bool putInPlace(QString* error);
+
+private:
+    void removeStaged();
+    BookFiles m_book;
+    BookFiles m_staged;
+};
+
+// The message texts of the builders' source failures.
+inline constexpr const char* kMappingNotCreatedMessage = "不能创建文件映射对象";
+inline constexpr const char* kViewNotMappedMessage = "不能映射地址空间";
+
+} // namespace segmentation

@@ -1,0 +1,48 @@
+#include "segmentation/ui/cupgradecustomcodebookdlg.h"
+
+#include "platform/paths.h"
+#include "segmentation/core/settings.h"
+#include "segmentation/core/userwordbooks.h"
+#include "segmentation/ui/buildprogress.h"
+#include "segmentation/ui/dialogunits.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace segmentation;
+
+CUpgradeCustomCodeBookDlg::CUpgradeCustomCodeBookDlg(QWidget* parent)
+    : QDialog(parent), m_edition(readOrCreateSetting(settings::Edition))
+{
+    const DialogUnits du = setUpDialog(this, QStringLiteral("CUpgradeCustomCodeBookDlg"),
+                                       QStringLiteral("升级自定义码本"), 187, 98);
+
+    auto* ok = new QPushButton(QStringLiteral("确定(&O)"), this);
+    ok->setObjectName(QStringLiteral("Ok_1"));
+    ok->setDefault(true);
+    du.place(ok, 130, 7, 50, 14);
+    connect(ok, &QPushButton::clicked, this, &CUpgradeCustomCodeBookDlg::OnOK);
+    auto* cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
+    cancel->setObjectName(QStringLiteral("Cancel_2"));
+    cancel->setAutoDefault(false);
+    du.place(cancel, 130, 24, 50, 14);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("Progress_1047"));
+    m_progress->setTextVisible(false);
+    du.place(m_progress, 7, 78, 173, 12);
+    m_progress->hide();
+}
+
+void CUpgradeCustomCodeBookDlg::OnOK()
+{
+    startProgress(m_progress);
+    const BuildReport report = BuildCustomCodeBook(platform::programFolder(), platform::systemFolder(),
+                                                   m_edition, [this] { stepProgress(m_progress); });
+    if (report.ok())
+        reportSkippedEntries(this, report);
+    else
+        reportBuildFailure(this, *report.failure);
+    accept();
+}

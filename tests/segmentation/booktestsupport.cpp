@@ -1,0 +1,91 @@
+#include "tests/segmentation/booktestsupport.h"
+
+#include "platform/codefile.h"
+#include "platform/gbk.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtEndian>
+
+namespace booktest {
+
+QList<QStringList> queryRows(const QString& databasePath, const QString& sql)
+{
+    QList<QStringList> rows;
+    const QString name = QStringLiteral("booktest-reader");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(databasePath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(sql)) {
+                while (query.next()) {
+                    QStringList row;
+                    for (int i = 0; i < query.record().count(); ++i)
+                        row << (query.isNull(i) ? QStringLiteral("<null>") : query.value(i).toString());
+                    rows << row;
+                }
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}
+
+QStringList tableNames(const QString& databasePath)
+{
+    QStringList names;
+    for (const QStringList& row :
+         queryRows(databasePath,
+                   QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid")))
+        names << row.first();
+    return names;
+}
+
+QStringList fieldDeclarations(const QString& databasePath, const QString& table)
+{
+    QStringList fields;
+    for (const QStringList& row :
+         queryRows(databasePath, QStringLiteral("SELECT name, type FROM pragma_table_info('%1')").arg(table)))
+        fields << row.join(u':');
+    return fields;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QList<quint16> indexCounts(const QString& path)
+{
+    const QByteArray bytes = readFile(path);
+    QList<quint16> counts;
+    if (bytes.size() != segmentation::kIndexFileBytes)
+        return counts;
+    for (int cell = 0; cell < platform::codefile::kGbkCellCount; ++cell)
+        counts << qFromLittleEndian<quint16>(bytes.constData() + 2 * cell);
+    return counts;
+}
+
+QByteArray gbk(const QString& text)
+{
+    return platform::gbk::encode(text);
+}
+
+int cellOf(const QString& text)
+{
+    const QByteArray bytes = gbk(text);
+    return platform::codefile::GbkCellIndex(bytes[0], bytes[1]);
+}
+
+} // namespace booktest
