@@ -4,10 +4,12 @@
 #pragma once
 
 #include "platform/registry.h"
+#include "segmentation/core/logfont.h"
 
 #include <QByteArray>
 #include <QStringView>
 #include <QtGlobal>
+#include <array>
 #include <optional>
 
 namespace segmentation {
@@ -49,6 +51,13 @@ inline constexpr Setting UseCustomBook{u"使用自定义码本", 0};
 inline constexpr QStringView kSeparatorName = u"分隔符";
 inline constexpr const char* kDefaultSeparator = "  ";
 inline constexpr int kSeparatorMaxBytes = 79;
+
+// The font command's LOGFONT, one value a field in LOGFONT order: thirteen 4-byte values, then the
+// face name as REG_SZ holding its bytes without a terminating zero.
+inline constexpr std::array<QStringView, kLogFontFields> kFontSettingNames = {
+    u"字体设置一",   u"字体设置二",   u"字体设置三",   u"字体设置四",  u"字体设置五",
+    u"字体设置六",   u"字体设置七",   u"字体设置八",   u"字体设置九",  u"字体设置十",
+    u"字体设置十一", u"字体设置十二", u"字体设置十三", u"字体设置十四"};
 
 } // namespace settings
 
@@ -101,11 +110,14 @@ public:
     std::optional<qint32> readExisting(const Setting& setting) const;
     // The separator's bytes (at most kSeparatorMaxBytes); created with two blanks when missing.
     QByteArray readOrCreateSeparator();
+    // A REG_SZ value's bytes (at most maxBytes); created with the default when missing.
+    QByteArray readOrCreateText(QStringView name, QByteArrayView defaultText, int maxBytes);
 
     // False when the value could not be stored (a full disk, say).
     bool write(const Setting& setting, qint32 value);
     bool writeSwitch(const Setting& setting, bool on) { return write(setting, on ? 1 : 0); }
     bool writeSeparator(QByteArrayView separator);
+    bool writeText(QStringView name, QByteArrayView text);
 
 private:
     void writeFirstRunDefaults(FirstRun firstRun);
@@ -119,6 +131,11 @@ bool readSwitch(const Setting& setting);
 QByteArray readOrCreateSeparator();
 bool writeSetting(const Setting& setting, qint32 value);
 bool writeSeparator(QByteArrayView separator);
+
+// The font command's fourteen values, each missing one created with its default.
+LogFont readOrCreateFontSettings(const LogFont& defaults);
+// False when any value could not be stored.
+bool writeFontSettings(const LogFont& font);
 
 // Creates and at once closes the marker key.
 void createMarkerKey();
