@@ -1,6 +1,6 @@
 // The practice program's settings in the registry: their names and defaults, the one way every
-// reader reads them (a missing value is written with its default), the first-run blocks and the
-// marker key.
+// reader reads them (a missing value is written with its default), the first-run blocks, the
+// marker key and the font command's LOGFONT.
 #pragma once
 
 #include "platform/registry.h"
