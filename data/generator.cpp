@@ -6,6 +6,8 @@
 #include "data/lessons.h"
 #include "data/pictures.h"
 #include "data/sources.h"
+#include "platform/codefile.h"
+#include "platform/imelookup.h"
 #include "platform/registry.h"
 
 #include <QDir>
@@ -20,8 +22,7 @@ constexpr int kUserWords = 200;
 constexpr int kTeacherWords = 100;
 constexpr int kTeacherWordMinLength = 4;
 
-const QString kImeName = QStringLiteral("Talvoren输入法2002简易版");
-const QByteArray kLayoutKey = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804";
+const QByteArray kLayoutKey = QByteArray(platform::kKeyboardLayoutsKey) + "E0200804";
 
 bool writeFile(const QString& path, const QByteArray& contents, QString* error)
 {
@@ -48,12 +49,13 @@ QList<CodedText> codeFileEntries(const QList<CodedEntry>& entries)
 bool writeInputMethodFiles(const CodeScheme& scheme, const QString& systemFolder, QString* error)
 {
     const QByteArray codeFile =
-        buildCodeFile(codeFileEntries(scheme.characters()), codeFileEntries(scheme.words()), toGbk(kImeName));
-    QList<CodedText> userWords;
+        buildCodeFile(codeFileEntries(scheme.characters()), codeFileEntries(scheme.words()),
+                      toGbk(platform::imeDisplayName()));
+    QList<platform::codefile::UserWordContents> userWords;
     for (const CodedEntry& word :
          scheme.remainingWords().first(std::min<qsizetype>(kUserWords, scheme.remainingWords().size())))
-        userWords.append({word.code, toGbk(word.text)});
-    const QByteArray userWordFile = buildUserWordFile(userWords);
+        userWords.append({platform::codefile::asciiCodeField(word.code.toLatin1()), toGbk(word.text)});
+    const QByteArray userWordFile = platform::codefile::writeUserWordFile(userWords);
     const QDir dir(systemFolder);
     // Both editions of the input method read the same codes here.
     return writeFile(dir.filePath(QStringLiteral("orvesk.mb")), codeFile, error) &&
@@ -72,7 +74,7 @@ QByteArray teacherWordList(const CodeScheme& scheme)
         if (word.text.size() >= kTeacherWordMinLength)
             words.append(toGbk(word.text));
     }
-    return buildWordList(words);
+    return platform::codefile::writeWordList(words);
 }
 
 bool registerInputMethod(const QString& systemFolder, QString* error)
@@ -83,7 +85,8 @@ bool registerInputMethod(const QString& systemFolder, QString* error)
     platform::RegistryHive hive;
     hive.createKey(kLayoutKey);
     // REG_SZ as Windows stores it: the text's bytes and the terminating NUL.
-    hive.setValue(kLayoutKey, "layout text", {platform::REG_SZ, toGbk(kImeName) + '\0'});
+    hive.setValue(kLayoutKey, platform::kLayoutTextValue,
+                  {platform::REG_SZ, toGbk(platform::imeDisplayName()) + '\0'});
     return hive.save(hivePath, error);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/keyboard.h"
 
+#include "platform/imelookup.h"
 #include "platform/registry.h"
 
 #include <QCoreApplication>

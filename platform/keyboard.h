@@ -11,8 +11,6 @@ namespace platform {
 using HKL = std::uintptr_t;
 
 inline constexpr const char* kUsEnglishLayoutId = "00000409";
-// Where HKEY_LOCAL_MACHINE registers a layout: this key path followed by the layout id.
-inline constexpr const char* kKeyboardLayoutsKey = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\";
 
 // A layout id exists when it is US English or is registered under HKEY_LOCAL_MACHINE
 // "System\CurrentControlSet\Control\Keyboard Layouts\<id>". Loading gives its non-zero handle (the

@@ -107,4 +107,10 @@ LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type,
                     DWORD dataSize);
 LONG RegCloseKey(HKEY key);
 
+// A REG_SZ value through the calls above, as text up to its first NUL (decoded from GBK). Gives the
+// default when the key or the value is missing, the value has another type (REG_EXPAND_SZ too) or
+// cannot be read.
+QString readStringValue(HKEY root, const QString& subKey, const QString& valueName,
+                        const QString& defaultValue);
+
 } // namespace platform

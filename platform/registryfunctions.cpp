@@ -1,4 +1,5 @@
 // The Win32-style registry calls over the two process-wide hives.
+#include "platform/gbk.h"
 #include "platform/paths.h"
 #include "platform/problems.h"
 #include "platform/registry.h"
@@ -255,6 +256,32 @@ LONG RegCloseKey(HKEY key)
     if (isRoot(key))
         return ERROR_SUCCESS;
     return state().openKeys.erase(key) > 0 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+QString readStringValue(HKEY root, const QString& subKey, const QString& valueName,
+                        const QString& defaultValue)
+{
+    QString result = defaultValue;
+    const QByteArray subKeyBytes = gbk::encode(subKey);
+    const QByteArray nameBytes = gbk::encode(valueName);
+    HKEY key = 0;
+    if (RegOpenKeyExA(root, subKeyBytes.constData(), 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        if (RegQueryValueExA(key, nameBytes.constData(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+            type == REG_SZ) {
+            QByteArray buffer(static_cast<qsizetype>(size), '\0');
+            DWORD read = size;
+            if (RegQueryValueExA(key, nameBytes.constData(), nullptr, &type,
+                                 reinterpret_cast<BYTE*>(buffer.data()), &read) == ERROR_SUCCESS) {
+                const qsizetype nul = buffer.indexOf('\0');
+                result = gbk::decode(nul >= 0 ? buffer.first(nul) : buffer);
+            }
+        }
+    }
+    // Closed in every case, also after a failed open (the handle is 0 then).
+    RegCloseKey(key);
+    return result;
 }
 
 } // namespace platform

@@ -1,13 +1,14 @@
 # Compiles a program's help pages into <PROJECT>.chm (run with cmake -P by the build).
 # In: CHMCMD, ICONV, PROJECT (the name of the .hhp and of the .chm it makes), SOURCE_DIR (the help
-# sources), WORK_DIR (scratch folder), OUTPUT (the staged file).
+# sources' folder), SOURCES (their names, separated by '|'), WORK_DIR (scratch folder), OUTPUT (the
+# staged file).
 # HTML Help viewers read the project, contents and index files in the code page of the help's language
 # (GBK for 0x804), so those three are converted; the pages carry their own charset and are copied.
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
-file(GLOB sources ${SOURCE_DIR}/*)
-foreach(source ${sources})
-  get_filename_component(name ${source} NAME)
+string(REPLACE "|" ";" names "${SOURCES}")
+foreach(name ${names})
+  set(source ${SOURCE_DIR}/${name})
   if(name MATCHES "\\.(hhp|hhc|hhk)$")
     execute_process(COMMAND ${ICONV} -f UTF-8 -t GBK -o ${WORK_DIR}/${name} ${source} RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0)

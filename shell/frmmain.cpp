@@ -1,6 +1,7 @@
 #include "shell/frmmain.h"
 
 #include "platform/clock.h"
+#include "platform/imelookup.h"
 #include "platform/opener.h"
 #include "platform/paths.h"
 #include "platform/resources.h"
@@ -128,7 +129,7 @@ QPixmap logoPicture(const QSize& size)
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(239, 167, 8));
-    painter.drawText(picture.rect(), Qt::AlignCenter, QString::fromUtf8(Module1::kImeDisplayName));
+    painter.drawText(picture.rect(), Qt::AlignCenter, platform::imeDisplayName());
     return picture;
 }
 

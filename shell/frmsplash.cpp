@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/dao.h"
+#include "platform/imelookup.h"
 #include "platform/paths.h"
 #include "platform/singleinstance.h"
 #include "platform/uiservice.h"
@@ -42,7 +43,7 @@ QPixmap splashPicture()
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QString::fromUtf8(Module1::kImeDisplayName));
+    painter.drawText(picture.rect(), Qt::AlignCenter, platform::imeDisplayName());
     return picture;
 }
 

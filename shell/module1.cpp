@@ -1,6 +1,6 @@
 #include "shell/module1.h"
 
-#include "platform/gbk.h"
+#include "platform/imelookup.h"
 #include "platform/resources.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
@@ -26,8 +26,6 @@ HKL gImeLayout = 0;
 HKL gEnglishLayout = 0;
 
 namespace {
-
-constexpr const char* kLayoutsKey = "System\\CurrentControlSet\\Control\\Keyboard Layouts\\";
 
 struct KeypadRow
 {
@@ -68,16 +66,13 @@ template <typename Number> std::optional<Number> flooredQuotient(Number dividend
 
 void LoadImeLayouts()
 {
-    const QString displayName = QString::fromUtf8(kImeDisplayName);
-    for (int x = 0; x <= 9; ++x) {
-        const QString id = QStringLiteral("E02") + QString::number(x) + QStringLiteral("0804");
-        const QString text = RegGetString(HKEY_LOCAL_MACHINE, QString::fromLatin1(kLayoutsKey) + id,
-                                          QStringLiteral("layout text"), QString());
-        if (text == displayName) {
-            gImeLayout = LoadKeyboardLayoutA(id.toLatin1().constData(), 0);
-            gEnglishLayout = LoadKeyboardLayoutA(kUsEnglishLayoutId, 0);
-            return;
-        }
+    const QByteArray id = findImeLayoutId([](HKEY root, const QString& subKey, const QString& valueName) {
+        return RegGetString(root, subKey, valueName, QString());
+    });
+    if (!id.isEmpty()) {
+        gImeLayout = LoadKeyboardLayoutA(id.constData(), 0);
+        gEnglishLayout = LoadKeyboardLayoutA(kUsEnglishLayoutId, 0);
+        return;
     }
     UiService::instance().messageBox(nullptr,
                                      QStringLiteral("本计算机未安装Talvoren汉字输入法!") +
@@ -88,26 +83,7 @@ void LoadImeLayouts()
 
 QString RegGetString(HKEY root, const QString& subKey, const QString& valueName, const QString& defaultValue)
 {
-    QString result = defaultValue;
-    const QByteArray subKeyBytes = gbk::encode(subKey);
-    const QByteArray nameBytes = gbk::encode(valueName);
-    HKEY key = 0;
-    if (RegOpenKeyExA(root, subKeyBytes.constData(), 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
-        DWORD type = REG_NONE;
-        DWORD size = 0;
-        if (RegQueryValueExA(key, nameBytes.constData(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-            type == REG_SZ) {
-            QByteArray buffer(static_cast<qsizetype>(size), '\0');
-            DWORD read = size;
-            if (RegQueryValueExA(key, nameBytes.constData(), nullptr, &type,
-                                 reinterpret_cast<BYTE*>(buffer.data()), &read) == ERROR_SUCCESS) {
-                const qsizetype nul = buffer.indexOf('\0');
-                result = gbk::decode(nul >= 0 ? buffer.first(nul) : buffer);
-            }
-        }
-    }
-    RegCloseKey(key);
-    return result;
+    return readStringValue(root, subKey, valueName, defaultValue);
 }
 
 void ActivateImeLayout()

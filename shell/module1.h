@@ -13,8 +13,6 @@
 
 namespace Module1 {
 
-inline constexpr const char* kImeDisplayName = "Talvoren输入法2002简易版";
-
 // The nine globals. They live for the whole process; only the database is ever closed.
 extern QString gExerciseTitle;
 extern QString gAppPath; // the program folder, always ending in the separator

@@ -1,10 +1,14 @@
 #include "platform/ime/codetable.h"
 
-#include "platform/ime/packedcode.h"
+#include "platform/codefile.h"
 
 #include <algorithm>
 
 namespace platform::ime {
+
+using codefile::isDigitCode;
+using codefile::kMaxCodeLength;
+
 namespace {
 
 // Each of the six positions holds 0 (no digit) or digit + 1, in base 11, first digit highest: a

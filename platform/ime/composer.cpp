@@ -1,10 +1,12 @@
 #include "platform/ime/composer.h"
 
-#include "platform/ime/packedcode.h"
+#include "platform/codefile.h"
 
 #include <algorithm>
 
 namespace platform::ime {
+
+using codefile::kMaxCodeLength;
 
 void Composer::setTable(const CodeTable* table)
 {

@@ -3,8 +3,8 @@
 #include "platform/gbk.h"
 #include "platform/ime/candidatepopup.h"
 #include "platform/ime/imefiles.h"
-#include "platform/ime/imelayout.h"
 #include "platform/ime/imenotifications.h"
+#include "platform/imelookup.h"
 #include "platform/keyboard.h"
 #include "platform/paths.h"
 #include "platform/problems.h"
@@ -185,7 +185,7 @@ bool InputMethod::ensureFilesLoaded()
         // Told once; until the files are reloaded the layout types as US English.
         m_loadFailed = true;
         reportProblem(QStringLiteral("%1暂时不能使用：%2\n在此期间键盘按美式英语输入。")
-                          .arg(QString::fromUtf8(kImeDisplayName), loaded.problem->describe()));
+                          .arg(imeDisplayName(), loaded.problem->describe()));
         return false;
     }
     m_table = std::move(loaded.table);

@@ -2,7 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/gbk.h"
-#include "platform/ime/imelayout.h"
+#include "platform/imelookup.h"
 #include "platform/opener.h"
 #include "platform/programexit.h"
 #include "platform/resources.h"
@@ -52,7 +52,7 @@ constexpr QSize kInitialTotalSize(100, 100);
 
 bool FindImeLayout(QByteArray* layoutId)
 {
-    const QByteArray found = platform::ime::findImeLayoutId();
+    const QByteArray found = platform::findImeLayoutId();
     if (found.isEmpty())
         return false;
     *layoutId = found;

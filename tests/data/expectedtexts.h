@@ -24,10 +24,4 @@ inline QList<QPair<QString, QString>> catalogueMap()
     };
 }
 
-// The name under which the input method is registered.
-inline QString imeDisplayName()
-{
-    return QStringLiteral("Talvoren输入法2002简易版");
-}
-
 } // namespace datatests

@@ -4,6 +4,7 @@
 #include "tests/data/stageddata.h"
 
 #include "platform/gbk.h"
+#include "platform/imelookup.h"
 #include "platform/registry.h"
 
 #include <QHash>
@@ -20,22 +21,6 @@ bool isCode(const QByteArray& code)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
     return digits.match(QString::fromLatin1(code)).hasMatch();
-}
-
-TEST(PackedCode, DecodesUpToTheFirstNibbleAboveNine)
-{
-    struct Case
-    {
-        const char* bytes;
-        int count;
-        const char* digits;
-    };
-    for (const Case& c : {Case{"\x12\x3F\xFF", 3, "123"}, Case{"\x9F\xFF\xFF", 1, "9"},
-                          Case{"\x12\x34\x56", 6, "123456"}, Case{"\xA0\x00\x00", -1, ""}}) {
-        QByteArray digits;
-        EXPECT_EQ(decodePackedCode(c.bytes, &digits), c.count);
-        EXPECT_EQ(digits, QByteArray(c.digits));
-    }
 }
 
 class CodeFileTest : public ::testing::TestWithParam<const char*>
@@ -128,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(BothEditions, CodeFileTest, ::testing::Values("orvesk.m
                              return QString::fromLatin1(info.param).remove(u'.').toStdString();
                          });
 
-// The reader must notice a file that does not end where its header says, or else the checks
-// above would prove little.
+// The checks above must notice a file that does not end where its header says, or else they would
+// prove little.
 struct Damage
 {
     const char* name;
@@ -228,10 +213,10 @@ TEST(MachineRegistry, RegistersTheInputMethodUnderItsLayoutId)
     const auto loaded = hive.load(stagedSystemFile(QStringLiteral("HKEY_LOCAL_MACHINE.hive")));
     ASSERT_TRUE(loaded.ok) << loaded.message.toStdString();
     const auto value =
-        hive.value("System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", "layout text");
+        hive.value(QByteArray(platform::kKeyboardLayoutsKey) + "E0200804", platform::kLayoutTextValue);
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(value->type, platform::REG_SZ);
-    EXPECT_EQ(value->data, platform::gbk::encode(imeDisplayName()) + '\0');
+    EXPECT_EQ(value->data, platform::gbk::encode(platform::imeDisplayName()) + '\0');
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "shell/exerciseregistry.h"
 #include "shell/module1.h"
 #include "shell/programexit.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -83,10 +84,7 @@ void DrillTest::SetUp()
     exercises::registerExerciseWindows();
     shell::setProgramEnder([this](int code) { m_endedWith.append(code); });
     // The input method registered, so the layout switches can be seen.
-    platform::HKEY key = 0;
-    platform::RegCreateKeyA(platform::HKEY_LOCAL_MACHINE,
-                            "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", &key);
-    platform::RegCloseKey(key);
+    testsupport::registerKeyboardLayout("E0200804");
     Module1::gImeLayout = platform::LoadKeyboardLayoutA("E0200804", 0);
     Module1::gEnglishLayout = platform::LoadKeyboardLayoutA(platform::kUsEnglishLayoutId, 0);
 }

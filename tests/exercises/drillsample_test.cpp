@@ -1,12 +1,11 @@
 // Every drill lesson on the sample code database that the build stages.
 #include "tests/exercises/drillfixture.h"
 
-#include "platform/gbk.h"
 #include "platform/ime/imefiles.h"
 #include "platform/ime/inputmethod.h"
-#include "platform/registry.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QTest>
 #include <algorithm>
@@ -66,14 +65,7 @@ TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
                          .isEmpty())
             << error.toStdString();
     }
-    platform::HKEY key = 0;
-    platform::RegCreateKeyA(platform::HKEY_LOCAL_MACHINE,
-                            "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0240804", &key);
-    const QByteArray name = platform::gbk::encode(QString::fromUtf8(Module1::kImeDisplayName)) + '\0';
-    platform::RegSetValueExA(key, "layout text", 0, platform::REG_SZ,
-                             reinterpret_cast<const platform::BYTE*>(name.constData()),
-                             platform::DWORD(name.size()));
-    platform::RegCloseKey(key);
+    testsupport::registerInputMethod("E0240804");
     Module1::LoadImeLayouts();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());
     platform::ime::InputMethod& inputMethod = platform::ime::InputMethod::install();

@@ -1,4 +1,5 @@
-// Reading the code file and the user word file, whole and damaged, and loading both from a folder.
+// What the input method takes from its files, and loading both from a folder.
+#include "platform/codefile.h"
 #include "platform/ime/imefiles.h"
 #include "tests/ime/support/samplecodes.h"
 
@@ -7,176 +8,57 @@
 
 using namespace platform::ime;
 using Kind = FileProblem::Kind;
-using imetest::packCode;
+using platform::codefile::encodePackedCode;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values)
-        result.append(char(v));
-    return result;
-}
-
-struct DamageCase
+struct BadCodeCase
 {
     const char* name;
     QByteArray file;
-    Kind kind;
     qint64 offset;
 };
 
-std::vector<DamageCase> codeFileDamages()
-{
-    const int sections = imetest::kCharacterSectionStart;
-    const QByteArray whole = imetest::codeFileBytes(imetest::sampleCharacters(), imetest::sampleWords());
-    QByteArray hugeSkip = whole;
-    hugeSkip.replace(0x10, 4, bytes({0xFF, 0xFF, 0xFF, 0xFF}));
-    QByteArray longWords = whole;
-    longWords[0x1C] = char(longWords[0x1C] + 1);
-    const QByteArray zhong = imetest::encodeGbk(QStringLiteral("中"));
-    return {
-        {"EmptyFile", QByteArray(), Kind::TruncatedHeader, 0},
-        {"HeaderCut", whole.left(0x1F), Kind::TruncatedHeader, 0x1F},
-        {"SkippedStretchPastEnd", hugeSkip, Kind::SectionsPastEnd, 0x10},
-        {"WordSectionPastEnd", longWords, Kind::SectionsPastEnd, 0x10},
-        {"CharacterGroupWithoutEnd", imetest::codeFileAround(packCode("5000") + zhong, {}),
-         Kind::TruncatedGroup, sections},
-        {"CharacterGroupHalfCharacter", imetest::codeFileAround(packCode("5000") + zhong.left(1), {}),
-         Kind::TruncatedGroup, sections},
-        {"CharacterGroupCodeCut", imetest::codeFileAround(packCode("5000") + zhong + '\xFF' + '\x12', {}),
-         Kind::TruncatedGroup, sections + 6},
-        {"CharacterCodeBadFirstNibble",
-         imetest::codeFileAround(bytes({0xA0, 0x00, 0x00}) + zhong + '\xFF', {}), Kind::BadCode, sections},
-        {"WordGroupWithoutWordEnd", imetest::codeFileAround({}, packCode("50") + zhong), Kind::TruncatedGroup,
-         sections},
-        {"WordGroupWithoutGroupEnd", imetest::codeFileAround({}, packCode("50") + zhong + '\xFF'),
-         Kind::TruncatedGroup, sections},
-        {"WordCodeBadFirstNibble",
-         imetest::codeFileAround(packCode("1") + zhong + '\xFF', bytes({0xF1, 0x00, 0x00, 0xFF, 0xFF})),
-         Kind::BadCode, sections + 6},
-    };
-}
-
-class CodeFileDamageTest : public ::testing::TestWithParam<DamageCase>
+class UserWordCodeTest : public ::testing::TestWithParam<BadCodeCase>
 {
 };
 
-TEST_P(CodeFileDamageTest, SaysWhatAndWhere)
-{
-    // A copy of exactly the file's size, so a read past its end is a read past the allocation.
-    const QByteArray file(GetParam().file.constData(), GetParam().file.size());
-    CodeTableBuilder builder;
-    const auto problem = readCodeFile(file, builder);
-    ASSERT_TRUE(problem);
-    EXPECT_EQ(problem->kind, GetParam().kind);
-    EXPECT_EQ(problem->offset, GetParam().offset);
-}
-
-INSTANTIATE_TEST_SUITE_P(Damages, CodeFileDamageTest, ::testing::ValuesIn(codeFileDamages()),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-std::vector<DamageCase> userWordFileDamages()
-{
-    const QByteArray zhong = imetest::encodeGbk(QStringLiteral("中"));
-    const QByteArray field("5000\0\0", 6);
-    return {
-        {"WordWithoutLineEnd", field + zhong, Kind::TruncatedEntry, 0},
-        {"SecondEntryWithoutLineEnd", field + zhong + "\r\n" + field + zhong + '\r', Kind::TruncatedEntry,
-         10},
-        {"FieldCut", field + zhong + "\r\n" + "50", Kind::TruncatedEntry, 10},
-        {"PackedCodeField", packCode("5000") + packCode("5000") + zhong + "\r\n\r\n", Kind::BadUserCode, 0},
-        {"LettersInCode", QByteArray("50a0\0\0", 6) + zhong + "\r\n\r\n", Kind::BadUserCode, 0},
-        {"CodeTooLongForBothHalves", bytes({0xA1, 0xA1, 0xA1, 0xA1, 0xA1, 0xA1}) + zhong + "\r\n\r\n",
-         Kind::BadUserCode, 0},
-    };
-}
-
-class UserWordFileDamageTest : public ::testing::TestWithParam<DamageCase>
-{
-};
-
-TEST_P(UserWordFileDamageTest, SaysWhatAndWhere)
+TEST_P(UserWordCodeTest, ACodeThatCannotBeTypedRefusesTheFile)
 {
     const QByteArray file(GetParam().file.constData(), GetParam().file.size());
     CodeTableBuilder builder;
     const auto problem = readUserWordFile(file, builder);
     ASSERT_TRUE(problem);
-    EXPECT_EQ(problem->kind, GetParam().kind);
+    EXPECT_EQ(problem->kind, Kind::BadUserCode);
     EXPECT_EQ(problem->offset, GetParam().offset);
 }
 
-INSTANTIATE_TEST_SUITE_P(Damages, UserWordFileDamageTest, ::testing::ValuesIn(userWordFileDamages()),
-                         [](const auto& info) { return std::string(info.param.name); });
+const QByteArray kZhong = imetest::encodeGbk(QStringLiteral("中"));
+const QByteArray kGoodEntry = QByteArray("5000\0\0", 6) + kZhong + "\r\n";
 
-TEST(CodeFileTest, EveryCutOrFlippedByteIsReadSafely)
-{
-    const QByteArray whole = imetest::codeFileBytes(imetest::sampleCharacters(), imetest::sampleWords());
-    for (qsizetype length = 0; length < whole.size(); ++length) {
-        const QByteArray cut(whole.constData(), length);
-        CodeTableBuilder builder;
-        EXPECT_TRUE(readCodeFile(cut, builder)) << "cut at " << length;
-    }
-    for (qsizetype at = imetest::kCharacterSectionStart; at < whole.size(); ++at) {
-        for (char value : {'\x00', '\xA0', '\xFF'}) {
-            QByteArray flipped = whole;
-            flipped[at] = value;
-            CodeTableBuilder builder;
-            readCodeFile(flipped, builder);
-            const CodeTable table = builder.build();
-            for (const CodeEntry& entry : table.entries())
-                EXPECT_LE(qsizetype(entry.textOffset + entry.textLength), whole.size());
-        }
-    }
-}
-
-TEST(UserWordFileTest, EveryCutIsReadSafely)
-{
-    const QByteArray whole = imetest::userWordFileBytes(imetest::sampleUserWords());
-    for (qsizetype length = 0; length <= whole.size(); ++length) {
-        const QByteArray cut(whole.constData(), length);
-        CodeTableBuilder builder;
-        const auto problem = readUserWordFile(cut, builder);
-        if (problem) {
-            EXPECT_LT(problem->offset, length);
-        }
-        const CodeTable table = builder.build();
-        for (const CodeEntry& entry : table.entries())
-            EXPECT_LE(qsizetype(entry.textOffset + entry.textLength), length);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Damages, UserWordCodeTest,
+    ::testing::Values(
+        BadCodeCase{"PackedCodeField",
+                    encodePackedCode("5000") + encodePackedCode("5000") + kZhong + "\r\n\r\n", 0},
+        BadCodeCase{"LettersInCode", QByteArray("50a0\0\0", 6) + kZhong + "\r\n\r\n", 0},
+        BadCodeCase{"CodeTooLongForBothHalves", QByteArray::fromHex("a1a1a1a1a1a1") + kZhong + "\r\n\r\n", 0},
+        // The first bad code is the one reported, even when the file is cut off after it.
+        BadCodeCase{"AfterAGoodEntryAndBeforeACut",
+                    kGoodEntry + QByteArray("5a\0\0\0\0", 6) + kZhong + "\r\n" + kGoodEntry.left(7), 10}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CodeFileTest, WordGroupWithoutWordsAndLoneEndMarkAddNothing)
 {
-    const QByteArray zhong = imetest::encodeGbk(QStringLiteral("中"));
     // 77: no words; 50: a lone end mark (an empty word) before its word.
-    const QByteArray words = packCode("77") + "\xFF\xFF" + packCode("50") + '\xFF' + zhong + "\xFF\xFF";
+    const QByteArray words =
+        encodePackedCode("77") + "\xFF\xFF" + encodePackedCode("50") + '\xFF' + kZhong + "\xFF\xFF";
     CodeTableBuilder builder;
     ASSERT_FALSE(readCodeFile(imetest::codeFileAround({}, words), builder));
     const CodeTable table = builder.build();
     ASSERT_EQ(table.size(), 1u);
-    EXPECT_EQ(table.text(table.entries()[0]), zhong);
+    EXPECT_EQ(table.text(table.entries()[0]), kZhong);
     EXPECT_EQ(CodeTable::code(table.entries()[0]), QByteArray("50"));
-}
-
-TEST(UserWordFileTest, ListEndsAtTheEmptyLineOrAnEmptyWord)
-{
-    const QByteArray zhong = imetest::encodeGbk(QStringLiteral("中"));
-    const QByteArray field("88\0\0\0\0", 6);
-    struct Case
-    {
-        QByteArray file;
-        std::size_t words;
-    };
-    for (const Case& c : {Case{field + zhong + "\r\n\r\n" + field + zhong + "\r\n", 1},
-                          Case{field + zhong + "\r\n" + field + "\r\n" + field + zhong + "\r\n", 1},
-                          Case{field + zhong + "\r\n", 1}, // no closing empty line
-                          Case{"\r\n", 0}, Case{{}, 0}}) {
-        CodeTableBuilder builder;
-        EXPECT_FALSE(readUserWordFile(c.file, builder));
-        EXPECT_EQ(builder.build().size(), c.words);
-    }
 }
 
 class LoadCodeTableTest : public ::testing::Test
@@ -214,7 +96,7 @@ TEST_F(LoadCodeTableTest, NamesTheDamagedFileAndOffset)
 {
     ASSERT_TRUE(imetest::writeSampleFiles(folder()));
     const QString codeFile = folder() + QLatin1StringView(kCodeFileName);
-    ASSERT_TRUE(imetest::writeFile(codeFile, imetest::codeFileAround(bytes({0xB5, 0x00, 0x00, 0xFF}), {})));
+    ASSERT_TRUE(imetest::writeFile(codeFile, imetest::codeFileAround(QByteArray::fromHex("b50000ff"), {})));
     const LoadedTable loaded = loadCodeTable(folder());
     ASSERT_TRUE(loaded.problem);
     EXPECT_EQ(loaded.problem->kind, Kind::BadCode);

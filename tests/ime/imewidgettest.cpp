@@ -1,29 +1,17 @@
 #include "tests/ime/imewidgettest.h"
 
 #include "platform/gbk.h"
-#include "platform/ime/imelayout.h"
 #include "platform/keyboard.h"
 #include "platform/problems.h"
 #include "platform/registry.h"
 #include "tests/ime/support/samplecodes.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QTest>
 
 using namespace platform;
 
 namespace imetest {
-
-void registerLayout(const char* layoutId, const QString& layoutText)
-{
-    const QByteArray path = QByteArray("System\\CurrentControlSet\\Control\\Keyboard Layouts\\") + layoutId;
-    HKEY key = 0;
-    ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, path.constData(), &key), ERROR_SUCCESS);
-    const QByteArray text = gbk::encode(layoutText) + '\0';
-    ASSERT_EQ(RegSetValueExA(key, "layout text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.constData()),
-                             DWORD(text.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-}
 
 void typeScript(QWidget* widget, const char* script)
 {
@@ -83,7 +71,7 @@ bool RecordingTarget::imeMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 void ImeWidgetTest::SetUp()
 {
     setProblemReporter([this](const QString& message) { problems << message; });
-    registerLayout(kTestLayoutId, QString::fromUtf8(ime::kImeDisplayName));
+    testsupport::registerInputMethod(kTestLayoutId);
     ASSERT_TRUE(writeSampleFiles(folders.systemFolder()));
     KeyboardLayouts::instance().reset();
     inputMethod = &ime::InputMethod::install();

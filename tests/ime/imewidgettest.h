@@ -15,9 +15,6 @@ namespace imetest {
 
 inline constexpr const char* kTestLayoutId = "E0230804";
 
-// Registers a keyboard layout id with a layout text under HKEY_LOCAL_MACHINE.
-void registerLayout(const char* layoutId, const QString& layoutText);
-
 // Presses the keys of a script: digits, and S Space, E Enter, U Up, D Down, B Backspace, X Escape,
 // a-z as letters.
 void typeScript(QWidget* widget, const char* script);

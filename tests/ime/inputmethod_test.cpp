@@ -1,11 +1,12 @@
 // The input method on real widgets: composition, commits, notifications and layout switching.
 #include "platform/gbk.h"
 #include "platform/ime/candidatepopup.h"
-#include "platform/ime/imelayout.h"
+#include "platform/imelookup.h"
 #include "platform/keyboard.h"
 #include "platform/windowproc.h"
 #include "tests/ime/imewidgettest.h"
 #include "tests/ime/support/samplecodes.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -280,7 +281,7 @@ TEST_F(ImeWidgetTest, CtrlSpaceSwitchesBothWays)
 
 TEST_F(ImeWidgetTest, CtrlSpaceWithoutTheInputMethodChangesNothing)
 {
-    imetest::registerLayout(imetest::kTestLayoutId, QStringLiteral("Some other input method"));
+    testsupport::registerKeyboardLayout(imetest::kTestLayoutId, QStringLiteral("Some other input method"));
     RecordingTarget target;
     target.show();
     QTest::keyClick(&target, Qt::Key_Space, Qt::ControlModifier);
@@ -307,8 +308,8 @@ TEST_F(ImeWidgetTest, FocusedWindowMayRefuseTheLayoutChange)
 
 TEST_F(ImeWidgetTest, OnlyTheRegisteredDisplayNameCounts)
 {
-    imetest::registerLayout("E0200804", QStringLiteral("Some other input method"));
-    EXPECT_EQ(ime::findImeLayoutId(), QByteArray(imetest::kTestLayoutId));
+    testsupport::registerKeyboardLayout("E0200804", QStringLiteral("Some other input method"));
+    EXPECT_EQ(findImeLayoutId(), QByteArray(imetest::kTestLayoutId));
     QLineEdit edit;
     edit.show();
     ActivateKeyboardLayout(LoadKeyboardLayoutA("E0200804", 0), 0);

@@ -1,7 +1,7 @@
 // The input method with the staged sample files: typing the code of a character into a box.
 #include "platform/gbk.h"
 #include "platform/ime/imefiles.h"
-#include "platform/ime/imelayout.h"
+#include "platform/imelookup.h"
 #include "platform/keyboard.h"
 #include "tests/ime/imewidgettest.h"
 

@@ -1,7 +1,9 @@
 // The emulated code page: GBK conversions, the lead-byte test and the rule for imported files.
 #include "platform/gbk.h"
+#include "platform/imelookup.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace platform;
 
@@ -9,7 +11,7 @@ namespace {
 
 TEST(Gbk, EncodesAndDecodesChineseAndAscii)
 {
-    const QString text = QStringLiteral("Talvoren输入法2002简易版");
+    const QString text = imeDisplayName();
     const QByteArray encoded = gbk::encode(text);
     // 输 is CA E4 in GBK; ASCII stays one byte, each Chinese character takes two.
     EXPECT_TRUE(encoded.startsWith("Talvoren\xCA\xE4"));
@@ -37,6 +39,59 @@ TEST(Gbk, LeadBytesAre81ToFE)
     EXPECT_FALSE(gbk::isLeadByte('A'));
     for (const QChar c : QStringLiteral("汉字测试"))
         EXPECT_TRUE(gbk::isLeadByte(static_cast<unsigned char>(gbk::encode(QString(c)).at(0))));
+}
+
+TEST(Gbk, ALoneLeadByteAtTheEndShowsAsAReplacementCharacter)
+{
+    const QString zhong = QStringLiteral("中");
+    const QChar replacement = QChar::ReplacementCharacter;
+    struct Case
+    {
+        QByteArray bytes;
+        QString text;
+    };
+    for (const Case& c : {Case{"\xD6\xD0\xD6", zhong + replacement}, Case{"\xD6", QString(replacement)},
+                          Case{"a\xFE", u'a' + QString(replacement)}, Case{"\xD6\xD0", zhong},
+                          // A lead byte that takes no trail byte stands alone, so the last one is lone too.
+                          Case{"\x81\x20\x81", replacement + QStringLiteral(" ") + replacement},
+                          // The last byte of 国 could lead too; here it is the trail byte of the pair.
+                          Case{"\xB9\xFA", QStringLiteral("国")}}) {
+        EXPECT_EQ(gbk::decode(c.bytes), c.text) << c.bytes.toHex().toStdString();
+    }
+    EXPECT_NE(gbk::encode(gbk::decode("\xD6\xD0\xD6")), QByteArray("\xD6\xD0\xD6")) << "the loss shows";
+}
+
+TEST(Gbk, ALoneHighSurrogateAtTheEndBecomesAQuestionMark)
+{
+    EXPECT_EQ(gbk::encode(u'a' + QString(QChar(0xD83D))), QByteArray("a?"));
+}
+
+TEST(Gbk, AFailedConversionDoesNotSpoilTheNext)
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_FALSE(gbk::canEncode(emoji));
+    EXPECT_TRUE(gbk::canEncode(QStringLiteral("汉字")));
+    // What an earlier text left half converted does not reach the next one.
+    EXPECT_EQ(gbk::decode("\xD6"), QString(QChar::ReplacementCharacter));
+    EXPECT_EQ(gbk::decode("ab"), QStringLiteral("ab"));
+    EXPECT_EQ(gbk::encode(QString(QChar(0xD83D))), QByteArray("?"));
+    EXPECT_EQ(gbk::encode(QStringLiteral("a")), QByteArray("a"));
+    EXPECT_EQ(gbk::encode(emoji + u'b'), QByteArray("?b"));
+    EXPECT_EQ(gbk::decode(gbk::encode(QStringLiteral("汉字"))), QStringLiteral("汉字"));
+}
+
+TEST(Gbk, EachThreadConvertsOnItsOwn)
+{
+    QByteArray encoded;
+    bool canEncode = true;
+    std::thread worker([&] {
+        canEncode = gbk::canEncode(QString::fromUtf8("\xF0\x9F\x98\x80"));
+        encoded = gbk::encode(QStringLiteral("汉字"));
+    });
+    worker.join();
+    EXPECT_FALSE(canEncode);
+    EXPECT_EQ(encoded, gbk::encode(QStringLiteral("汉字")));
+    EXPECT_TRUE(gbk::canEncode(QStringLiteral("汉字")));
 }
 
 struct ImportCase

@@ -1,6 +1,7 @@
 // Keyboard layouts by id and handle, the active layout, and the emulated key-state table.
 #include "platform/keyboard.h"
 #include "platform/registry.h"
+#include "tests/support/layoutregistration.h"
 #include "tests/support/testfolders.h"
 
 #include <QLineEdit>
@@ -18,14 +19,6 @@ protected:
     void SetUp() override { KeyboardLayouts::instance().reset(); }
     void TearDown() override { KeyboardLayouts::instance().reset(); }
 
-    static void registerLayout(const char* id)
-    {
-        HKEY key = 0;
-        const QByteArray path = QByteArray("System\\CurrentControlSet\\Control\\Keyboard Layouts\\") + id;
-        ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, path.constData(), &key), ERROR_SUCCESS);
-        RegCloseKey(key);
-    }
-
     testsupport::TestFolders folders;
 };
 
@@ -41,7 +34,7 @@ TEST_F(KeyboardTest, UsEnglishAlwaysExistsAndIsActiveAtFirst)
 TEST_F(KeyboardTest, OtherLayoutsExistOnlyWhenRegistered)
 {
     EXPECT_EQ(LoadKeyboardLayoutA("E0200804", 0), 0u);
-    registerLayout("E0200804");
+    testsupport::registerKeyboardLayout("E0200804");
     const HKL ime = LoadKeyboardLayoutA("E0200804", 0);
     EXPECT_NE(ime, 0u);
     EXPECT_EQ(LoadKeyboardLayoutA("e0200804", 0), ime); // the same layout however the id is spelt
@@ -54,7 +47,7 @@ TEST_F(KeyboardTest, OtherLayoutsExistOnlyWhenRegistered)
 
 TEST_F(KeyboardTest, ActivationSwitchesAndAnnouncesTheLayout)
 {
-    registerLayout("E0230804");
+    testsupport::registerKeyboardLayout("E0230804");
     const HKL ime = LoadKeyboardLayoutA("E0230804", 0);
     const HKL english = LoadKeyboardLayoutA("00000409", 0);
     QSignalSpy changes(&KeyboardLayouts::instance(), &KeyboardLayouts::activeLayoutChanged);
@@ -71,7 +64,7 @@ TEST_F(KeyboardTest, ActivationSwitchesAndAnnouncesTheLayout)
 
 TEST_F(KeyboardTest, HandleZeroAndUnloadedHandlesChangeNothing)
 {
-    registerLayout("E0200804");
+    testsupport::registerKeyboardLayout("E0200804");
     const HKL ime = LoadKeyboardLayoutA("E0200804", 0);
     ActivateKeyboardLayout(ime, 0);
     QSignalSpy changes(&KeyboardLayouts::instance(), &KeyboardLayouts::activeLayoutChanged);
@@ -83,7 +76,7 @@ TEST_F(KeyboardTest, HandleZeroAndUnloadedHandlesChangeNothing)
 
 TEST_F(KeyboardTest, ResetForgetsLoadedLayoutsAndGoesBackToEnglish)
 {
-    registerLayout("E0200804");
+    testsupport::registerKeyboardLayout("E0200804");
     const HKL ime = LoadKeyboardLayoutA("E0200804", 0);
     ActivateKeyboardLayout(ime, 0);
     KeyboardLayouts::instance().reset();

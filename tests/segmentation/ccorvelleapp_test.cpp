@@ -22,7 +22,7 @@ const QString kCodeBookQuestion =
 class AppTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { registerInputMethod(); }
+    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
 
     CCorvelleApp& app(const QStringList& arguments = {})
     {

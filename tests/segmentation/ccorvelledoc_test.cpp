@@ -27,7 +27,7 @@ class DocumentTest : public PracticeWindowTest
 protected:
     void SetUp() override
     {
-        registerInputMethod();
+        testsupport::registerInputMethod(kImeLayoutId);
         build();
     }
 };

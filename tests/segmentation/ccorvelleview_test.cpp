@@ -30,7 +30,7 @@ const QString kTwelve = QStringLiteral("春风吹绿了江南岸边的柳树");
 class ViewTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { registerInputMethod(); }
+    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
 
     // Builds the window with an article of the characters loaded.
     void buildWith(const QString& characters, const std::vector<int>& words = {})

@@ -1,10 +1,8 @@
 #include "tests/segmentation/practicewindow.h"
 
 #include "platform/gbk.h"
-#include "platform/ime/imelayout.h"
 #include "platform/keyboard.h"
 #include "platform/programexit.h"
-#include "platform/registry.h"
 #include "segmentation/core/frameresources.h"
 
 #include <QTest>
@@ -36,18 +34,6 @@ WPARAM imeChar(QChar character)
 {
     const QByteArray bytes = gbk::encode(QString(character));
     return bytes.size() == 2 ? WPARAM(uchar(bytes[0])) << 8 | uchar(bytes[1]) : WPARAM(uchar(bytes[0]));
-}
-
-void registerInputMethod()
-{
-    const QByteArray path = QByteArray(kKeyboardLayoutsKey) + "E0250804";
-    HKEY key = 0;
-    ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, path.constData(), &key), ERROR_SUCCESS);
-    const QByteArray text = gbk::encode(QString::fromUtf8(ime::kImeDisplayName)) + '\0';
-    ASSERT_EQ(RegSetValueExA(key, "layout text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.constData()),
-                             DWORD(text.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
 }
 
 PracticeWindowTest::PracticeWindowTest()

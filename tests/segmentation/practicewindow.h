@@ -9,6 +9,7 @@
 #include "segmentation/ui/cmainframe.h"
 #include "segmentation/ui/ctestresultdlg.h"
 #include "tests/support/installedseams.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QList>
 #include <functional>
@@ -24,8 +25,8 @@ segmentation::Article makeArticle(const QString& characters, const std::vector<i
 // The ime-char the input method delivers for a character: its GBK code, lead byte high.
 platform::WPARAM imeChar(QChar character);
 
-// Registers the input method's keyboard layout under HKEY_LOCAL_MACHINE with its display name.
-void registerInputMethod();
+// The layout id the tests register the input method under.
+inline constexpr const char* kImeLayoutId = "E0250804";
 
 class PracticeWindowTest : public testsupport::SandboxedTest
 {

@@ -1,11 +1,13 @@
 // The shared module: score figures, the keypad window procedure, the input-method lookup, layouts,
 // NumLock, resources written to files and the membership test.
 #include "platform/gbk.h"
+#include "platform/imelookup.h"
 #include "platform/keyboard.h"
 #include "platform/resources.h"
 #include "platform/windowproc.h"
 #include "shell/module1.h"
 #include "tests/support/installedseams.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QApplication>
 #include <QFile>
@@ -237,18 +239,11 @@ QByteArray registryText(const QString& text)
     return gbk::encode(text) + '\0';
 }
 
-const QString kName = QStringLiteral("Talvoren输入法2002简易版");
+const QString kName = platform::imeDisplayName();
 
 void writeLayout(const LayoutEntry& entry)
 {
-    HKEY key = 0;
-    const QByteArray path = QByteArray("System\\CurrentControlSet\\Control\\Keyboard Layouts\\") + entry.id;
-    ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, path.constData(), &key), ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key, "layout text", 0, entry.type,
-                             reinterpret_cast<const BYTE*>(entry.text.constData()),
-                             static_cast<DWORD>(entry.text.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    testsupport::registerKeyboardLayout(entry.id, entry.text, entry.type);
 }
 
 class ModuleTest : public testsupport::SandboxedTest

@@ -2,14 +2,13 @@
 // back, the program's end recorded instead of done, and the files start-up expects.
 #pragma once
 
-#include "platform/gbk.h"
 #include "platform/keyboard.h"
-#include "platform/registry.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmmain.h"
 #include "shell/module1.h"
 #include "shell/programexit.h"
 #include "tests/support/installedseams.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,19 +92,7 @@ protected:
     }
 
     // Registers the input method under E0200804 with its display name, as its set-up does.
-    void registerInputMethod()
-    {
-        using namespace platform;
-        HKEY key = 0;
-        ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE,
-                                "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", &key),
-                  ERROR_SUCCESS);
-        QByteArray name = gbk::encode(QString::fromUtf8(Module1::kImeDisplayName));
-        name.append('\0');
-        RegSetValueExA(key, "layout text", 0, REG_SZ, reinterpret_cast<const BYTE*>(name.constData()),
-                       DWORD(name.size()));
-        RegCloseKey(key);
-    }
+    void registerInputMethod() { testsupport::registerInputMethod("E0200804"); }
 
     QList<int> endedWith;
 };

@@ -1,5 +1,6 @@
 #include "tests/ime/support/imefilewriter.h"
 
+#include "platform/codefile.h"
 #include "platform/gbk.h"
 
 #include <QFile>
@@ -7,25 +8,25 @@
 namespace imetest {
 namespace {
 
-void appendUInt32(QByteArray& bytes, quint32 value)
+namespace codefile = platform::codefile;
+
+const QByteArray kSignature("TalvorenTestMB");
+const QByteArray kSkippedA(kSkippedLengthA, char(0xA5));
+const QByteArray kSkippedB(kSkippedLengthB, char(0xA5));
+
+QList<codefile::CodeGroupContents> contents(const QList<CodeGroup>& groups)
 {
-    for (int i = 0; i < 4; ++i)
-        bytes.append(char((value >> (8 * i)) & 0xFF));
+    QList<codefile::CodeGroupContents> result;
+    for (const CodeGroup& group : groups) {
+        codefile::CodeGroupContents& written = result.emplace_back();
+        written.code = group.code;
+        for (const QString& item : group.items)
+            written.texts.append(encodeGbk(item));
+    }
+    return result;
 }
 
 } // namespace
-
-QByteArray packCode(const QByteArray& digits)
-{
-    QByteArray packed(3, char(0xFF));
-    for (int i = 0; i < digits.size() && i < 6; ++i) {
-        const int nibble = digits[i] - '0';
-        auto byte = static_cast<unsigned char>(packed[i / 2]);
-        byte = i % 2 == 0 ? ((byte & 0x0F) | (nibble << 4)) : ((byte & 0xF0) | nibble);
-        packed[i / 2] = char(byte);
-    }
-    return packed;
-}
 
 QByteArray encodeGbk(const QString& text)
 {
@@ -34,43 +35,20 @@ QByteArray encodeGbk(const QString& text)
 
 QByteArray codeFileBytes(const QList<CodeGroup>& characters, const QList<CodeGroup>& words)
 {
-    QByteArray characterSection;
-    for (const CodeGroup& group : characters) {
-        characterSection += packCode(group.code);
-        for (const QString& item : group.items)
-            characterSection += encodeGbk(item);
-        characterSection += char(0xFF);
-    }
-    QByteArray wordSection;
-    for (const CodeGroup& group : words) {
-        wordSection += packCode(group.code);
-        for (const QString& item : group.items)
-            wordSection += encodeGbk(item) + char(0xFF);
-        wordSection += group.items.isEmpty() ? QByteArray(2, char(0xFF)) : QByteArray(1, char(0xFF));
-    }
-    return codeFileAround(characterSection, wordSection);
+    return codefile::writeCodeFile({kSignature, kSkippedA, kSkippedB, contents(characters), contents(words)});
 }
 
 QByteArray codeFileAround(const QByteArray& characterSection, const QByteArray& wordSection)
 {
-    QByteArray file("TalvorenTestMB\0\0", 16);
-    appendUInt32(file, kSkippedLengthA);
-    appendUInt32(file, kSkippedLengthB);
-    appendUInt32(file, quint32(characterSection.size()));
-    appendUInt32(file, quint32(wordSection.size()));
-    file += QByteArray(kSkippedLengthA + kSkippedLengthB, char(0xA5));
-    return file + characterSection + wordSection;
+    return codefile::assembleCodeFile(kSignature, kSkippedA, kSkippedB, characterSection, wordSection);
 }
 
 QByteArray userWordFileBytes(const QList<UserWord>& words)
 {
-    QByteArray file;
-    for (const UserWord& word : words) {
-        QByteArray field = word.code.left(6);
-        field.append(QByteArray(6 - field.size(), '\0'));
-        file += field + encodeGbk(word.word) + "\r\n";
-    }
-    return file + "\r\n";
+    QList<codefile::UserWordContents> entries;
+    for (const UserWord& word : words)
+        entries.append({codefile::asciiCodeField(word.code), encodeGbk(word.word)});
+    return codefile::writeUserWordFile(entries);
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)

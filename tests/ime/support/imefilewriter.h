@@ -1,4 +1,4 @@
-// Writes the input method's code file and user word file byte for byte, for tests and benchmarks.
+// The input method's code file and user word file from readable samples, for tests and benchmarks.
 #pragma once
 
 #include <QByteArray>
@@ -10,7 +10,7 @@ namespace imetest {
 // One code and what the file lists under it (characters or words).
 struct CodeGroup
 {
-    QByteArray code; // digits; packed into 3 bytes, unused nibbles 0xF
+    QByteArray code; // digits
     QList<QString> items;
 };
 
@@ -20,15 +20,14 @@ struct UserWord
     QString word;
 };
 
-QByteArray packCode(const QByteArray& digits);
 QByteArray encodeGbk(const QString& text);
 
-// The whole code file: a 32-byte header whose lengths name two skipped stretches (filled with
-// noise), then the character section and the word section.
+// The whole code file: two skipped stretches (filled with noise), then the character section and
+// the word section.
 QByteArray codeFileBytes(const QList<CodeGroup>& characters, const QList<CodeGroup>& words);
 // A code file around the given section bytes, which may be damaged at will.
 QByteArray codeFileAround(const QByteArray& characterSection, const QByteArray& wordSection);
-// Offsets within codeFileBytes(): where the header's lengths and the two sections are.
+// Where the character section of codeFileBytes() and codeFileAround() begins.
 inline constexpr int kSkippedLengthA = 5;
 inline constexpr int kSkippedLengthB = 3;
 inline constexpr int kCharacterSectionStart = 0x20 + kSkippedLengthA + kSkippedLengthB;
