@@ -21,6 +21,7 @@
 #include "segmentation/ui/ctestresultdlg.h"
 #include "segmentation/ui/logfontconversion.h"
 
+#include <QGlyphRun>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
@@ -69,6 +70,7 @@ CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QS
 
     m_teacher = hasTeacherSwitch(commandLine);
     m_articleFont = fontFromLogFont(articleLogFont());
+    m_rawFont = QRawFont::fromFont(m_articleFont);
     createMarkerKey();
     readSettings();
     loadLayoutsAtConstruction();
@@ -211,9 +213,14 @@ void CCorvelleView::cacheCharacters(const QByteArray& article)
     m_article = article;
     const qsizetype count = article.size() / 2;
     m_characters = gbk::decode(QByteArrayView(article).first(count * 2));
-    if (m_characters.size() == count)
-        return;
-    // A pair the code page does not map: each character on its own, one QChar each.
+    if (m_characters.size() != count)
+        decodeCharacterByCharacter(article);
+    m_glyphs = m_rawFont.glyphIndexesForString(m_characters);
+}
+
+void CCorvelleView::decodeCharacterByCharacter(const QByteArray& article)
+{
+    const qsizetype count = article.size() / 2;
     m_characters.clear();
     m_characters.reserve(count);
     for (qsizetype i = 0; i < count; ++i) {
@@ -280,15 +287,45 @@ void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
             color = colorOf(c);
 
     painter.translate(-origin);
+    // Characters of one colour in a row go out as one glyph run; one the article font has no glyph
+    // for is drawn as text, so that a fallback font shows it.
     const int ascent = metrics.ascent();
+    QList<quint32> runGlyphs;
+    QList<QPointF> runPositions;
+    QColor runColor = color;
+    const auto flush = [&] {
+        if (runGlyphs.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(m_rawFont);
+        run.setGlyphIndexes(runGlyphs);
+        run.setPositions(runPositions);
+        painter.setPen(runColor);
+        painter.drawGlyphRun(QPointF(), run);
+        runGlyphs.clear();
+        runPositions.clear();
+    };
     for (int i = first; i < end; ++i) {
         if (i < digits.size())
             if (const DigitColor c = colorOfDigit(digits[i]); c != DigitColor::Unchanged)
                 color = colorOf(c);
-        painter.setPen(color);
+        if (color != runColor) {
+            flush();
+            runColor = color;
+        }
         const QPoint cell = characterCellPosition(i, m_perLine, cellHeight);
-        painter.drawText(QPoint(cell.x(), cell.y() + ascent), QString(m_characters.at(i)));
+        const QPoint baseline(cell.x(), cell.y() + ascent);
+        const quint32 glyph = i < m_glyphs.size() ? m_glyphs.at(i) : 0;
+        if (glyph != 0) {
+            runGlyphs.append(glyph);
+            runPositions.append(baseline);
+            continue;
+        }
+        flush();
+        painter.setPen(color);
+        painter.drawText(baseline, QString(m_characters.at(i)));
     }
+    flush();
     painter.translate(origin);
 }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QRawFont>
 #include <QTime>
 #include <QTimer>
 #include <array>
@@ -124,10 +125,13 @@ private:
     const QByteArray& paintDigits(bool shortCodeHint) const;
     // The article's characters as text, decoded again only when the article changed.
     void cacheCharacters(const QByteArray& article);
+    // A pair the code page does not map becomes the replacement character, one QChar each.
+    void decodeCharacterByCharacter(const QByteArray& article);
 
     CCorvelleDoc* m_document;
     CMainFrame* m_frame;
     QFont m_articleFont;
+    QRawFont m_rawFont;
     bool m_teacher = false;
     segmentation::SettingsValues m_settings;
 
@@ -139,8 +143,9 @@ private:
     bool m_partialRedraw = false;
     bool m_fullRedraw = false;
     QByteArray m_typingStatus;
-    QByteArray m_article; // the copy the last paint drew
-    QString m_characters; // m_article decoded, one QChar a character
+    QByteArray m_article;    // the copy the last paint drew
+    QString m_characters;    // m_article decoded, one QChar a character
+    QList<quint32> m_glyphs; // the article font's glyph of each character, 0 for none
     TestFigures m_figures;
 
     QPointer<QLabel> m_cursorIcon;
