@@ -64,6 +64,16 @@ SettingsValues readCommon(SettingsKey& key)
 
 } // namespace
 
+void copyColors(const SettingsValues& from, SettingsValues& to)
+{
+    to.alternateColor1 = from.alternateColor1;
+    to.alternateColor2 = from.alternateColor2;
+    to.correctColor = from.correctColor;
+    to.wrongColor = from.wrongColor;
+    to.backgroundColor = from.backgroundColor;
+    to.hintColor = from.hintColor;
+}
+
 SettingsKey::SettingsKey(FirstRun firstRun)
 {
     if (firstRun != FirstRun::None &&

@@ -82,6 +82,9 @@ struct SettingsValues
     bool operator==(const SettingsValues&) const = default;
 };
 
+// Takes the six colours of one reader's values into another's.
+void copyColors(const SettingsValues& from, SettingsValues& to);
+
 // The settings key of HKEY_CURRENT_USER, open for the object's lifetime.
 class SettingsKey
 {

@@ -600,12 +600,7 @@ void CCorvelleView::OnOptions()
     if (UiService::instance().execModal(&dialog) != QDialog::Accepted)
         return;
     const SettingsValues& chosen = dialog.values();
-    m_settings.alternateColor1 = chosen.alternateColor1;
-    m_settings.alternateColor2 = chosen.alternateColor2;
-    m_settings.correctColor = chosen.correctColor;
-    m_settings.wrongColor = chosen.wrongColor;
-    m_settings.backgroundColor = chosen.backgroundColor;
-    m_settings.hintColor = chosen.hintColor;
+    copyColors(chosen, m_settings);
     m_settings.codeHint = chosen.codeHint;
     m_settings.segmentationDisplay = chosen.segmentationDisplay;
     m_settings.autoInputMethod = chosen.autoInputMethod;
