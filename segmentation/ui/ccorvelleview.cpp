@@ -378,13 +378,20 @@ void CCorvelleView::createCursorIcon()
     m_cursorIcon = new QLabel(viewport());
     m_cursorIcon->setObjectName(QStringLiteral("IDC_CURSOR_ICON"));
     m_cursorIcon->setGeometry(kLeftMargin, kCursorIconTop, kCursorIconSize, kCursorIconSize);
-    // The icon stands on the article's background.
     m_cursorIcon->setAutoFillBackground(true);
+    OnCtlColor();
+    m_cursorIcon->show();
+    m_nextIcon = kFirstCursorIcon;
+}
+
+void CCorvelleView::OnCtlColor()
+{
+    // The icon stands on the article's background.
+    if (!m_cursorIcon)
+        return;
     QPalette palette = m_cursorIcon->palette();
     palette.setColor(QPalette::Window, colorFromColorRef(m_settings.backgroundColor));
     m_cursorIcon->setPalette(palette);
-    m_cursorIcon->show();
-    m_nextIcon = kFirstCursorIcon;
 }
 
 void CCorvelleView::destroyCursorIcon()
@@ -607,6 +614,7 @@ void CCorvelleView::OnOptions()
     m_settings.timeLimitOn = chosen.timeLimitOn;
     m_settings.minutes = chosen.minutes;
     applySegmentationDisplay();
+    OnCtlColor();
     viewport()->update();
 }
 

@@ -119,6 +119,8 @@ private:
     void scrollLines(int lines);
     void typedCharacter(platform::WPARAM imeChar);
     void createCursorIcon();
+    // The cursor icon's background follows the article's.
+    void OnCtlColor();
     void destroyCursorIcon();
     QColor colorOf(segmentation::DigitColor color) const;
     // The digits the article is painted by: the typing status during a test, else a pattern.

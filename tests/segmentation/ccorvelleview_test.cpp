@@ -493,6 +493,22 @@ TEST_F(ViewTest, OptionsTakeTheColoursAndWithoutSegmentationEveryWordHasTheFirst
     EXPECT_EQ(view->settings(), before);
 }
 
+TEST_F(ViewTest, TheCursorIconStandsOnTheArticlesBackgroundAlsoAfterTheOptionsChangeIt)
+{
+    ASSERT_TRUE(writeSetting(settings::BackgroundColor, 0xE0F0FF));
+    buildWith(kTwelve);
+    start();
+    EXPECT_EQ(view->cursorIcon()->palette().color(QPalette::Window), QColor(0xFF, 0xF0, 0xE0));
+    onDialog = [](QDialog* dialog) {
+        auto* options = qobject_cast<COptionsDlg*>(dialog);
+        options->OnRestoreDefaultColors();
+        options->OnOK();
+        return dialog->result();
+    };
+    view->OnOptions();
+    EXPECT_EQ(view->cursorIcon()->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
 // Typing through the built-in input method itself.
 class ViewTypingTest : public ViewTest
 {
