@@ -1,19 +1,16 @@
-// Ending the main program at once (what start-up, the exit sequence and fatal data errors do), behind a
-// seam so tests can observe it, and the clean-up of the button pictures written at start-up.
+// Ending the main program at once (what start-up, the exit sequence and fatal data errors do; the
+// platform's ender, which tests replace), and the clean-up of the button pictures written at start-up.
 #pragma once
 
+#include "platform/programexit.h"
+
 #include <QString>
-#include <functional>
 
 namespace shell {
 
-using ProgramEnder = std::function<void(int exitCode)>;
-
-// Leaves every event loop as soon as control returns to one; before the main loop runs, it ends as
-// soon as it starts.
-void endProgram(int exitCode = 0);
-// Tests install a recorder; an empty function restores the real ender.
-void setProgramEnder(ProgramEnder ender);
+using platform::endProgram;
+using platform::ProgramEnder;
+using platform::setProgramEnder;
 
 // Deletes every "*.gif" file in folder, one by one; a file that cannot be deleted is skipped.
 void deleteGifFiles(const QString& folder);

@@ -16,19 +16,17 @@ QByteArray valueName(QStringView name)
     return gbk::encode(name);
 }
 
-// The reader's text buffer: the longest separator and room for its terminator.
-constexpr DWORD kSeparatorBufferSize = settings::kSeparatorMaxBytes + 1;
-
-std::optional<QByteArray> querySeparator(HKEY key)
+// A REG_SZ value's bytes, read into a buffer of maxBytes and room for a terminator.
+std::optional<QByteArray> queryText(HKEY key, QStringView valueNameText, int maxBytes)
 {
-    std::array<char, kSeparatorBufferSize> buffer{};
-    DWORD size = kSeparatorBufferSize;
-    const QByteArray name = valueName(settings::kSeparatorName);
+    QByteArray buffer(maxBytes + 1, '\0');
+    DWORD size = DWORD(buffer.size());
+    const QByteArray name = valueName(valueNameText);
     if (RegQueryValueExA(key, name.constData(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()),
                          &size) != ERROR_SUCCESS)
         return std::nullopt;
     // The text ends at a terminator someone else may have stored, and never runs into the buffer's last byte.
-    QByteArray text(buffer.data(), qMin<qsizetype>(size, settings::kSeparatorMaxBytes));
+    QByteArray text = buffer.left(qMin<qsizetype>(size, maxBytes));
     const qsizetype terminator = text.indexOf('\0');
     if (terminator >= 0)
         text.truncate(terminator);
@@ -65,6 +63,16 @@ SettingsValues readCommon(SettingsKey& key)
 }
 
 } // namespace
+
+void copyColors(const SettingsValues& from, SettingsValues& to)
+{
+    to.alternateColor1 = from.alternateColor1;
+    to.alternateColor2 = from.alternateColor2;
+    to.correctColor = from.correctColor;
+    to.wrongColor = from.wrongColor;
+    to.backgroundColor = from.backgroundColor;
+    to.hintColor = from.hintColor;
+}
 
 SettingsKey::SettingsKey(FirstRun firstRun)
 {
@@ -126,10 +134,16 @@ bool SettingsKey::readOrCreateSwitch(const Setting& setting)
 
 QByteArray SettingsKey::readOrCreateSeparator()
 {
-    if (const auto stored = querySeparator(m_key))
+    return readOrCreateText(settings::kSeparatorName, settings::kDefaultSeparator,
+                            settings::kSeparatorMaxBytes);
+}
+
+QByteArray SettingsKey::readOrCreateText(QStringView name, QByteArrayView defaultText, int maxBytes)
+{
+    if (const auto stored = queryText(m_key, name, maxBytes))
         return *stored;
-    writeSeparator(settings::kDefaultSeparator);
-    return querySeparator(m_key).value_or(QByteArray(settings::kDefaultSeparator));
+    writeText(name, defaultText);
+    return queryText(m_key, name, maxBytes).value_or(defaultText.toByteArray());
 }
 
 bool SettingsKey::write(const Setting& setting, qint32 value)
@@ -143,10 +157,15 @@ bool SettingsKey::write(const Setting& setting, qint32 value)
 
 bool SettingsKey::writeSeparator(QByteArrayView separator)
 {
-    const QByteArray name = valueName(settings::kSeparatorName);
+    return writeText(settings::kSeparatorName, separator);
+}
+
+bool SettingsKey::writeText(QStringView nameText, QByteArrayView text)
+{
+    const QByteArray name = valueName(nameText);
     return m_key != 0 &&
-           RegSetValueExA(m_key, name.constData(), 0, REG_SZ, reinterpret_cast<const BYTE*>(separator.data()),
-                          static_cast<DWORD>(separator.size())) == ERROR_SUCCESS;
+           RegSetValueExA(m_key, name.constData(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
+                          static_cast<DWORD>(text.size())) == ERROR_SUCCESS;
 }
 
 qint32 readOrCreateSetting(const Setting& setting)
@@ -172,6 +191,80 @@ bool writeSetting(const Setting& setting, qint32 value)
 bool writeSeparator(QByteArrayView separator)
 {
     return SettingsKey().writeSeparator(separator);
+}
+
+namespace {
+
+using FontNumbers = std::array<qint32, kLogFontFields - 1>;
+
+// The thirteen numeric fields of a LOGFONT, in its order.
+FontNumbers numbersOf(const LogFont& font)
+{
+    return {font.height,        font.width,     font.escapement,    font.orientation, font.weight,
+            font.italic,        font.underline, font.strikeOut,     font.charSet,     font.outPrecision,
+            font.clipPrecision, font.quality,   font.pitchAndFamily};
+}
+
+void setNumbers(LogFont& font, const FontNumbers& numbers)
+{
+    font.height = numbers[0];
+    font.width = numbers[1];
+    font.escapement = numbers[2];
+    font.orientation = numbers[3];
+    font.weight = numbers[4];
+    font.italic = quint8(numbers[5]);
+    font.underline = quint8(numbers[6]);
+    font.strikeOut = quint8(numbers[7]);
+    font.charSet = quint8(numbers[8]);
+    font.outPrecision = quint8(numbers[9]);
+    font.clipPrecision = quint8(numbers[10]);
+    font.quality = quint8(numbers[11]);
+    font.pitchAndFamily = quint8(numbers[12]);
+}
+
+// The face name's GBK bytes, cut after the last whole character that fits.
+QByteArray faceNameBytes(const QString& faceName)
+{
+    const QByteArray bytes = gbk::encode(faceName);
+    qsizetype end = 0;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const qsizetype next = i + (gbk::isLeadByte(uchar(bytes[i])) ? 2 : 1);
+        if (next > kFaceNameMaxBytes)
+            break;
+        end = i = next;
+    }
+    return bytes.left(end);
+}
+
+Setting fontSetting(std::size_t field, qint32 defaultValue)
+{
+    return {settings::kFontSettingNames[field], defaultValue};
+}
+
+} // namespace
+
+LogFont readOrCreateFontSettings(const LogFont& defaults)
+{
+    SettingsKey key;
+    const FontNumbers defaultNumbers = numbersOf(defaults);
+    FontNumbers numbers{};
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = key.readOrCreate(fontSetting(i, defaultNumbers[i]));
+    LogFont font;
+    setNumbers(font, numbers);
+    font.faceName = gbk::decode(key.readOrCreateText(settings::kFontSettingNames.back(),
+                                                     faceNameBytes(defaults.faceName), kFaceNameMaxBytes));
+    return font;
+}
+
+bool writeFontSettings(const LogFont& font)
+{
+    SettingsKey key;
+    const FontNumbers numbers = numbersOf(font);
+    bool stored = key.isOpen();
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        stored = key.write(fontSetting(i, 0), numbers[i]) && stored;
+    return key.writeText(settings::kFontSettingNames.back(), faceNameBytes(font.faceName)) && stored;
 }
 
 void createMarkerKey()

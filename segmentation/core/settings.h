@@ -1,13 +1,15 @@
 // The practice program's settings in the registry: their names and defaults, the one way every
-// reader reads them (a missing value is written with its default), the first-run blocks and the
-// marker key.
+// reader reads them (a missing value is written with its default), the first-run blocks, the
+// marker key and the font command's LOGFONT.
 #pragma once
 
 #include "platform/registry.h"
+#include "segmentation/core/logfont.h"
 
 #include <QByteArray>
 #include <QStringView>
 #include <QtGlobal>
+#include <array>
 #include <optional>
 
 namespace segmentation {
@@ -50,6 +52,13 @@ inline constexpr QStringView kSeparatorName = u"分隔符";
 inline constexpr const char* kDefaultSeparator = "  ";
 inline constexpr int kSeparatorMaxBytes = 79;
 
+// The font command's LOGFONT, one value a field in LOGFONT order: thirteen 4-byte values, then the
+// face name as REG_SZ holding its bytes without a terminating zero.
+inline constexpr std::array<QStringView, kLogFontFields> kFontSettingNames = {
+    u"字体设置一",   u"字体设置二",   u"字体设置三",   u"字体设置四",  u"字体设置五",
+    u"字体设置六",   u"字体设置七",   u"字体设置八",   u"字体设置九",  u"字体设置十",
+    u"字体设置十一", u"字体设置十二", u"字体设置十三", u"字体设置十四"};
+
 } // namespace settings
 
 // Every setting as one reader sees it.
@@ -72,6 +81,9 @@ struct SettingsValues
     QByteArray separator = settings::kDefaultSeparator; // GBK bytes
     bool operator==(const SettingsValues&) const = default;
 };
+
+// Takes the six colours of one reader's values into another's.
+void copyColors(const SettingsValues& from, SettingsValues& to);
 
 // The settings key of HKEY_CURRENT_USER, open for the object's lifetime.
 class SettingsKey
@@ -101,11 +113,14 @@ public:
     std::optional<qint32> readExisting(const Setting& setting) const;
     // The separator's bytes (at most kSeparatorMaxBytes); created with two blanks when missing.
     QByteArray readOrCreateSeparator();
+    // A REG_SZ value's bytes (at most maxBytes); created with the default when missing.
+    QByteArray readOrCreateText(QStringView name, QByteArrayView defaultText, int maxBytes);
 
     // False when the value could not be stored (a full disk, say).
     bool write(const Setting& setting, qint32 value);
     bool writeSwitch(const Setting& setting, bool on) { return write(setting, on ? 1 : 0); }
     bool writeSeparator(QByteArrayView separator);
+    bool writeText(QStringView name, QByteArrayView text);
 
 private:
     void writeFirstRunDefaults(FirstRun firstRun);
@@ -119,6 +134,11 @@ bool readSwitch(const Setting& setting);
 QByteArray readOrCreateSeparator();
 bool writeSetting(const Setting& setting, qint32 value);
 bool writeSeparator(QByteArrayView separator);
+
+// The font command's fourteen values, each missing one created with its default.
+LogFont readOrCreateFontSettings(const LogFont& defaults);
+// False when any value could not be stored.
+bool writeFontSettings(const LogFont& font);
 
 // Creates and at once closes the marker key.
 void createMarkerKey();

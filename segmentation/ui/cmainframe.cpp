@@ -1,7 +1,10 @@
 #include "segmentation/ui/cmainframe.h"
 
 #include "platform/resources.h"
+#include "platform/uiservice.h"
 #include "segmentation/core/frameresources.h"
+#include "segmentation/core/settings.h"
+#include "segmentation/ui/logfontconversion.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -164,6 +167,16 @@ void CMainFrame::attachBarCommands()
                                 [this](CommandState& state) { state.checked = !statusBar()->isHidden(); });
     // Leaving never asks to save: nothing marks the document modified.
     m_commands.setHandler(CommandTarget::Frame, ID_APP_EXIT, [this] { close(); });
+    m_commands.setHandler(CommandTarget::Frame, ID_FONT_SETTING, [this] { OnFontSetting(); });
+}
+
+void CMainFrame::OnFontSetting()
+{
+    LogFont font = readOrCreateFontSettings(defaultGuiLogFont());
+    if (const std::optional<QFont> chosen =
+            platform::UiService::instance().chooseFont(this, fontFromLogFont(font)))
+        font = logFontFromFont(*chosen);
+    writeFontSettings(font);
 }
 
 QAction* CMainFrame::action(int id) const

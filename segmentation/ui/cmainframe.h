@@ -24,14 +24,18 @@ public:
     int OnCreate();
 
     // Where the view, document and application attach their handlers and update rules. The frame's
-    // own ID_FILE_NEW (code-book upgrade), ID_UPGRADE_CUSTOM_BOOK and ID_FONT_SETTING run dialogs
-    // made elsewhere: they are attached at CommandTarget::Frame by whoever builds those dialogs.
+    // own ID_FILE_NEW (code-book upgrade) and ID_UPGRADE_CUSTOM_BOOK run dialogs made elsewhere: they
+    // are attached at CommandTarget::Frame by whoever builds those dialogs.
     segmentation::CommandRouter& commands() { return m_commands; }
     // The action of a command id; nullptr for an id the program does not know.
     QAction* action(int id) const;
     // Sets every action's state from the update rules. Runs whenever the event loop falls idle, before
     // a menu opens and after each command.
     void updateCommandStates();
+
+    // ID_FONT_SETTING: the font dialog over the fourteen font settings, which are written back
+    // whether the dialog ends with OK or not.
+    void OnFontSetting();
 
     // The caption is the document title, " - " and the frame title (only the frame title while the
     // document has none).

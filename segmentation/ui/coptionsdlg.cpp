@@ -241,13 +241,7 @@ void COptionsDlg::OnPickHintColor()
 
 void COptionsDlg::OnRestoreDefaultColors()
 {
-    const SettingsValues defaults;
-    m_values.alternateColor1 = defaults.alternateColor1;
-    m_values.alternateColor2 = defaults.alternateColor2;
-    m_values.correctColor = defaults.correctColor;
-    m_values.wrongColor = defaults.wrongColor;
-    m_values.backgroundColor = defaults.backgroundColor;
-    m_values.hintColor = defaults.hintColor;
+    copyColors(SettingsValues(), m_values);
     showColors();
 }
 

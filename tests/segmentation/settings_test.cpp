@@ -218,4 +218,56 @@ TEST_F(SettingsTest, AWriteThatFailsIsToldToTheCallerAndKeepsTheStoredValue)
     EXPECT_FALSE(stored(QStringLiteral("使用自定义码本")));
 }
 
+// A LOGFONT whose every field differs from the others, so a field stored in the wrong place shows.
+LogFont distinctFont(const QString& face)
+{
+    LogFont font;
+    font.height = -13;
+    font.width = 2;
+    font.escapement = 3;
+    font.orientation = 4;
+    font.weight = 700;
+    font.italic = 1;
+    font.underline = 6;
+    font.strikeOut = 7;
+    font.charSet = 134;
+    font.outPrecision = 9;
+    font.clipPrecision = 10;
+    font.quality = 11;
+    font.pitchAndFamily = 12;
+    font.faceName = face;
+    return font;
+}
+
+TEST_F(SettingsTest, FontSettingsAreCreatedWithTheDefaultsGivenInLogFontOrder)
+{
+    const LogFont defaults = distinctFont(QStringLiteral("AR PL UKai CN"));
+    EXPECT_EQ(readOrCreateFontSettings(defaults), defaults);
+    EXPECT_EQ(stored(QStringLiteral("字体设置一")), binary(quint32(-13)));
+    EXPECT_EQ(stored(QStringLiteral("字体设置五")), binary(700));
+    EXPECT_EQ(stored(QStringLiteral("字体设置十三")), binary(12));
+    EXPECT_EQ(stored(QStringLiteral("字体设置十四")), (RegistryValue{REG_SZ, "AR PL UKai CN"}));
+}
+
+TEST_F(SettingsTest, StoredFontSettingsAreReadBackAndMissingOnesTakeTheirDefault)
+{
+    const LogFont written = distinctFont(QStringLiteral("楷体"));
+    ASSERT_TRUE(writeFontSettings(written));
+    EXPECT_EQ(stored(QStringLiteral("字体设置十四")), (RegistryValue{REG_SZ, gbk::encode(u"楷体")}));
+    EXPECT_EQ(readOrCreateFontSettings(LogFont()), written);
+
+    store(QStringLiteral("字体设置二"), REG_SZ, "not a number at all");
+    LogFont expected = written;
+    expected.width = 0; // a value that does not fit four bytes counts as missing
+    EXPECT_EQ(readOrCreateFontSettings(LogFont()), expected);
+}
+
+TEST_F(SettingsTest, AFaceNameLongerThanItsFieldIsCutAfterAWholeCharacter)
+{
+    // Sixteen double-byte characters are 32 bytes; the field holds 31.
+    const QString face(16, QChar(u'楷'));
+    ASSERT_TRUE(writeFontSettings(distinctFont(face)));
+    EXPECT_EQ(readOrCreateFontSettings(LogFont()).faceName, QString(15, QChar(u'楷')));
+}
+
 } // namespace

@@ -1,0 +1,99 @@
+#include "segmentation/ui/ccorvelleapp.h"
+
+#include "platform/paths.h"
+#include "platform/singleinstance.h"
+#include "platform/uiservice.h"
+#include "segmentation/core/commandline.h"
+#include "segmentation/core/frameresources.h"
+#include "segmentation/ui/afxmessagebox.h"
+#include "segmentation/ui/caboutdlg.h"
+#include "segmentation/ui/ccorvelledoc.h"
+#include "segmentation/ui/ccorvelleview.h"
+#include "segmentation/ui/cmainframe.h"
+
+#include <QFileInfo>
+
+using namespace segmentation;
+
+CCorvelleApp::CCorvelleApp(const QStringList& arguments, const QString& instanceName, QObject* parent)
+    : QObject(parent), m_arguments(arguments), m_instanceName(instanceName)
+{
+}
+
+CCorvelleApp::~CCorvelleApp() = default;
+
+bool CCorvelleApp::InitInstance()
+{
+    m_instance = std::make_unique<platform::SingleInstance>(m_instanceName);
+    if (m_instance->anotherIsRunning()) {
+        afxMessageBox(nullptr, QStringLiteral("你已经运行本次序一次了！\n我不同意你同时运行两次"));
+        m_instance->askRunningToComeForward();
+        return false;
+    }
+    connect(m_instance.get(), &platform::SingleInstance::comeForwardRequested, this,
+            &CCorvelleApp::bringForward);
+
+    if (!createFrameViewAndDocument())
+        return false;
+
+    m_frame->show();
+    m_view->setFocus();
+
+    if (!QFileInfo::exists(platform::programFolder() + QStringLiteral("Durid.dat"))) {
+        const int answer = afxMessageBox(
+            m_frame.get(),
+            QStringLiteral("分词所用的数据不存在!\n现在需要导入数据！\n是否导入？不导入将退出本软件！"),
+            platform::MB_YESNO);
+        if (answer != platform::IDYES)
+            return false;
+        runCodeBookUpgrade();
+    }
+    return true;
+}
+
+bool CCorvelleApp::createFrameViewAndDocument()
+{
+    m_document = new CCorvelleDoc(this);
+    m_frame = std::make_unique<CMainFrame>();
+    if (m_frame->OnCreate() != 0)
+        return false;
+    m_view = new CCorvelleView(m_document, m_frame.get(), commandLine(m_arguments));
+    m_frame->setCentralWidget(m_view);
+
+    CommandRouter& commands = m_frame->commands();
+    m_view->attachCommands(commands);
+    m_document->attachCommands(commands, m_frame.get());
+    commands.setHandler(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
+    connect(m_document, &CCorvelleDoc::titleChanged, m_frame.get(), &CMainFrame::setDocumentTitle);
+    connect(m_document, &CCorvelleDoc::articleChanged, m_view, &CCorvelleView::OnUpdate);
+
+    // A document named on the command line is opened the framework's way: its name only.
+    const QString document = documentArgument(m_arguments);
+    if (document.isEmpty() ? !m_document->OnNewDocument()
+                           : !m_document->OnOpenDocument(document, m_frame.get()))
+        return false;
+    m_view->OnInitialUpdate();
+    return true;
+}
+
+void CCorvelleApp::bringForward()
+{
+    if (!m_frame)
+        return;
+    m_frame->showNormal();
+    m_frame->raise();
+    m_frame->activateWindow();
+}
+
+void CCorvelleApp::runCodeBookUpgrade()
+{
+    // The code-book upgrade dialog CUpgradeCodeBookDlg runs here modally (its result is not used)
+    // once it is in the tree; until then the program goes on without a code book, as it does when
+    // the user leaves that dialog without building.
+}
+
+void CCorvelleApp::OnAppAbout()
+{
+    CAboutDlg about(m_frame.get());
+    platform::UiService::instance().execModal(&about);
+}

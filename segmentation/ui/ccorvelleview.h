@@ -1,0 +1,161 @@
+// The practice program's view: the article painted in its word colours, and the timed typing test
+// typed through the input method, with the animated cursor icon, the clock and the result dialog.
+#pragma once
+
+#include "platform/ime/imenotifications.h"
+#include "platform/keyboard.h"
+#include "segmentation/core/article.h"
+#include "segmentation/core/settings.h"
+#include "segmentation/core/testfigures.h"
+
+#include <QAbstractScrollArea>
+#include <QByteArray>
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QRawFont>
+#include <QTime>
+#include <QTimer>
+#include <array>
+
+class CCorvelleDoc;
+class CMainFrame;
+class QPainter;
+
+namespace segmentation {
+class CommandRouter;
+class CursorGrid;
+enum class CursorMove;
+} // namespace segmentation
+
+// Finds the input method among the registered keyboard layouts; true with its layout id.
+bool FindImeLayout(QByteArray* layoutId);
+
+class CCorvelleView : public QAbstractScrollArea, public platform::ImeMessageTarget
+{
+    Q_OBJECT
+public:
+    static constexpr int TIMER_CURSOR_ICON = 101; // every 200 ms: the cursor icon and the repaint
+    static constexpr int TIMER_CLOCK = 105;       // every second: the clock and the time limit
+    static constexpr int kFirstCursorIcon = 133;
+    static constexpr int kLastCursorIcon = 136;
+
+    // What the test counts; the article figures are the document's at test start.
+    struct TestFigures
+    {
+        qint32 seconds = 0;
+        QTime previousTyped; // UTC time of day of the character typed before
+        segmentation::KeystrokeGroups groups;
+        segmentation::ArticleStatistics article{};
+        qint32 typed = 0;
+        qint32 keystrokes = 0;
+    };
+
+    // Reads the settings (writing the defaults on first run), notes the teacher switch of the command
+    // line and, when the input method is to be switched automatically, loads the keyboard layouts.
+    CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QString& commandLine);
+    ~CCorvelleView() override;
+
+    // The view's commands and the enable rules of the commands that a test locks.
+    void attachCommands(segmentation::CommandRouter& commands);
+    void OnInitialUpdate();
+    // The document's article changed.
+    void OnUpdate();
+
+    void OnTestStart();
+    void OnTestEnd();
+    void OnOptions();
+    void OnHelpContents();
+    void OnKeyDown(platform::UINT nChar);
+    void OnTimer(int nIDEvent);
+    // The input method's messages; false swallows the message.
+    bool WindowProc(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
+    bool imeMessage(platform::UINT msg, platform::WPARAM wParam, platform::LPARAM lParam) override
+    {
+        return WindowProc(msg, wParam, lParam);
+    }
+
+    // Mode 1 activates the input method, 0 US English; loads both layouts first when neither is
+    // loaded. 1, or 0 when the input method is missing and the program is being ended.
+    int SwitchKeyboardLayout(int mode);
+
+    // Paints the article into the part of the client area that clip covers.
+    void OnDraw(QPainter& painter, const QRect& clip);
+
+    bool isTesting() const { return m_testing; }
+    int cursorPosition() const { return m_cursor; }
+    const QByteArray& typingStatus() const { return m_typingStatus; }
+    int charactersPerLine() const { return m_perLine; }
+    const TestFigures& figures() const { return m_figures; }
+    QLabel* cursorIcon() const { return m_cursorIcon; }
+    int nextCursorIcon() const { return m_nextIcon; }
+    bool isTimerActive(int nIDEvent) const;
+    bool teacherFlag() const { return m_teacher; }
+    bool partialRedrawPending() const { return m_partialRedraw; }
+    bool fullRedrawPending() const { return m_fullRedraw; }
+    const segmentation::SettingsValues& settings() const { return m_settings; }
+    platform::HKL imeLayout() const { return m_imeLayout; }
+    platform::HKL englishLayout() const { return m_englishLayout; }
+    const QFont& articleFont() const { return m_articleFont; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override; // OnSize
+
+private:
+    void readSettings();
+    // With segmentation display off, every word is painted in the first alternate colour.
+    void applySegmentationDisplay();
+    void loadLayoutsAtConstruction();
+    void loadLayouts(const QByteArray& imeLayoutId);
+    // Characters per line from the client width and the article font, and the scroll sizes of the
+    // article's lines; every paint, resize and article change.
+    void updateLayout();
+    void setScrollSizes(int totalHeight);
+    void applyScrollSizes();
+    void moveCursor(segmentation::CursorMove move);
+    void scrollLines(int lines);
+    void typedCharacter(platform::WPARAM imeChar);
+    void createCursorIcon();
+    // The cursor icon's background follows the article's.
+    void OnCtlColor();
+    void destroyCursorIcon();
+    QColor colorOf(segmentation::DigitColor color) const;
+    // The digits the article is painted by: the typing status during a test, else a pattern.
+    const QByteArray& paintDigits(bool shortCodeHint) const;
+    // The article's characters as text, decoded again only when the article changed.
+    void cacheCharacters(const QByteArray& article);
+    // A pair the code page does not map becomes the replacement character, one QChar each.
+    void decodeCharacterByCharacter(const QByteArray& article);
+
+    CCorvelleDoc* m_document;
+    CMainFrame* m_frame;
+    QFont m_articleFont;
+    QRawFont m_rawFont;
+    bool m_teacher = false;
+    segmentation::SettingsValues m_settings;
+
+    int m_perLine = 0;
+    int m_totalHeight = 0; // the scroll sizes' total height; the total width is always 100
+    int m_cursor = 0;
+    int m_length = 0;
+    bool m_testing = false;
+    bool m_partialRedraw = false;
+    bool m_fullRedraw = false;
+    QByteArray m_typingStatus;
+    QByteArray m_article;    // the copy the last paint drew
+    QString m_characters;    // m_article decoded, one QChar a character
+    QList<quint32> m_glyphs; // the article font's glyph of each character, 0 for none
+    TestFigures m_figures;
+
+    QPointer<QLabel> m_cursorIcon;
+    int m_nextIcon = kFirstCursorIcon;
+    std::array<QPixmap, kLastCursorIcon - kFirstCursorIcon + 1> m_iconPixmaps;
+    QTimer m_cursorTimer;
+    QTimer m_clockTimer;
+
+    platform::HKL m_imeLayout = 0;
+    platform::HKL m_englishLayout = 0;
+};

@@ -1,0 +1,128 @@
+// The practice program's start-up: one running copy, the frame with its view and document, the
+// teacher switch, the code-book question and the application's command.
+#include "platform/singleinstance.h"
+#include "segmentation/core/frameresources.h"
+#include "segmentation/ui/ccorvelleapp.h"
+#include "tests/segmentation/practicewindow.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+using namespace practicetest;
+using namespace segmentation;
+
+namespace {
+
+const QString kCodeBookQuestion =
+    QStringLiteral("分词所用的数据不存在!\n现在需要导入数据！\n是否导入？不导入将退出本软件！");
+
+class AppTest : public PracticeWindowTest
+{
+protected:
+    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
+
+    CCorvelleApp& app(const QStringList& arguments = {})
+    {
+        if (!m_app)
+            m_app = std::make_unique<CCorvelleApp>(
+                QStringList{QStringLiteral("/opt/talvoren/corvelle")} + arguments, m_instanceName);
+        return *m_app;
+    }
+    void createCodeBook()
+    {
+        QFile book(folders.programFolder() + QStringLiteral("Durid.dat"));
+        ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    }
+
+    // A name of its own per test, so neither a running program nor another test counts as a copy.
+    QString m_instanceName = QStringLiteral("corvelle-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    std::unique_ptr<CCorvelleApp> m_app;
+};
+
+TEST_F(AppTest, ASecondCopySaysSoBringsTheFirstForwardAndEnds)
+{
+    platform::SingleInstance running(m_instanceName);
+    ASSERT_FALSE(running.anotherIsRunning());
+    QSignalSpy forward(&running, &platform::SingleInstance::comeForwardRequested);
+
+    EXPECT_FALSE(app().InitInstance());
+    EXPECT_EQ(seams.ui.messageTexts(),
+              QStringList{QStringLiteral("你已经运行本次序一次了！\n我不同意你同时运行两次")});
+    EXPECT_EQ(app().mainFrame(), nullptr);
+    EXPECT_TRUE(forward.wait(2000));
+    EXPECT_EQ(forward.count(), 1);
+}
+
+TEST_F(AppTest, TheFirstCopyShowsItsFrameWithTheCaptionAndComesForwardWhenAsked)
+{
+    createCodeBook();
+    ASSERT_TRUE(app().InitInstance());
+    CMainFrame* frame = app().mainFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Talvoren输入法2002简易版教学系统 - 分词练习"));
+    EXPECT_EQ(frame->centralWidget(), app().view());
+    EXPECT_TRUE(seams.ui.messageTexts().isEmpty());
+
+    frame->showMinimized();
+    platform::SingleInstance later(m_instanceName);
+    ASSERT_TRUE(later.anotherIsRunning());
+    later.askRunningToComeForward();
+    for (int wait = 0; wait < 100 && frame->isMinimized(); ++wait)
+        QTest::qWait(20);
+    EXPECT_FALSE(frame->isMinimized());
+}
+
+TEST_F(AppTest, WithoutACodeBookNoEndsTheProgramAfterShowingTheWindow)
+{
+    seams.ui.queueMessageBoxAnswer(platform::IDNO);
+    EXPECT_FALSE(app().InitInstance());
+    ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
+    EXPECT_EQ(seams.ui.messageBoxes()[0].text, kCodeBookQuestion);
+    EXPECT_EQ(seams.ui.messageBoxes()[0].title, QStringLiteral("Corvelle"));
+    EXPECT_EQ(seams.ui.messageBoxes()[0].flags & platform::MB_TYPEMASK, platform::MB_YESNO);
+    ASSERT_NE(app().mainFrame(), nullptr);
+    EXPECT_TRUE(app().mainFrame()->isVisible());
+}
+
+TEST_F(AppTest, WithoutACodeBookYesGoesOn)
+{
+    seams.ui.queueMessageBoxAnswer(platform::IDYES);
+    EXPECT_TRUE(app().InitInstance());
+    EXPECT_EQ(seams.ui.messageTexts(), QStringList{kCodeBookQuestion});
+}
+
+TEST_F(AppTest, TheTeacherSwitchMayStandAnywhereOnTheCommandLine)
+{
+    createCodeBook();
+    ASSERT_TRUE(app({QStringLiteral("-x/ty")}).InitInstance());
+    EXPECT_TRUE(app().view()->teacherFlag());
+}
+
+TEST_F(AppTest, TheProgramsOwnPathIsNoTeacherSwitch)
+{
+    createCodeBook();
+    ASSERT_TRUE(app().InitInstance());
+    EXPECT_FALSE(app().view()->teacherFlag());
+}
+
+TEST_F(AppTest, ADocumentThatCannotBeOpenedEndsTheStartUp)
+{
+    createCodeBook();
+    EXPECT_FALSE(app({folders.programFolder() + QStringLiteral("missing.txt")}).InitInstance());
+    EXPECT_EQ(seams.ui.messageBoxes().size(), 1);
+}
+
+TEST_F(AppTest, AboutRunsTheAboutBox)
+{
+    createCodeBook();
+    ASSERT_TRUE(app().InitInstance());
+    EXPECT_TRUE(app().mainFrame()->commands().route(ID_APP_ABOUT));
+    ASSERT_EQ(seams.ui.modalWindows().size(), 1);
+    EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CAboutDlg"));
+}
+
+} // namespace
