@@ -263,8 +263,6 @@ bool frmkeypad1::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_text2 || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (resendAsRead(m_text2, *key))
-        return true;
     const int keyCode = virtualKeyOf(*key);
     if (event->type() == QEvent::KeyRelease) {
         // A held key repeats its key-down only.
