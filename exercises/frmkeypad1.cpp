@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
 #include "shell/databasemessage.h"
@@ -43,7 +44,7 @@ bool frmkeypad1::groupRunning() const
 
 void frmkeypad1::Form_Load()
 {
-    centreOnScreen();
+    platform::centreOnScreen(this);
     ResetKeypadPictures();
     setCaps(QString());
     setWindowIcon(platform::resources::icon(101));

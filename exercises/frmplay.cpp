@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
 #include "shell/databasemessage.h"
@@ -82,7 +83,7 @@ void frmplay::Form_Load()
                              reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
     m_subclassed = true;
 
-    centreOnScreen();
+    platform::centreOnScreen(this);
     try {
         m_gameRs = openCountedTable(QStringLiteral("playziku"), m_gameRecordCount);
     } catch (const platform::dao::DaoError& error) {

@@ -10,6 +10,7 @@
 #include "exercises/timedrun.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
 #include "shell/databasemessage.h"
@@ -18,13 +19,11 @@
 #include "shell/vbformat.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -71,10 +70,7 @@ void frmtest::Form_Load()
     Module1::gOldWndProc = platform::GetWindowLongA(m_text1, platform::GWL_WNDPROC);
     platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC,
                              reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(this);
     setWindowIcon(platform::resources::icon(kWindowIcon));
     try {
         if (!Module1::gDatabase)

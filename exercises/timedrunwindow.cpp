@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
 #include "shell/databasemessage.h"
@@ -38,7 +39,7 @@ TimedRunWindow::~TimedRunWindow() = default;
 
 void TimedRunWindow::Form_Load()
 {
-    centreOnScreen();
+    platform::centreOnScreen(this);
     try {
         m_lesson = lessonFor(m_run, Module1::gExerciseTitle);
         if (!m_lesson)

@@ -5,6 +5,7 @@
 #include "platform/opener.h"
 #include "platform/paths.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
 #include "shell/exerciseregistry.h"
@@ -17,7 +18,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -25,7 +25,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -355,8 +354,7 @@ void frmmain::Form_Load()
         ProgramFolder += u'/';
     m_helpFile = ProgramFolder + QStringLiteral("talvorencaihelp.chm");
     qApp->installEventFilter(new HelpKeyFilter(this, [this] { help_Click(); }));
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::centreOnScreen(this);
     IndentMenuLabels();
     ResetButtons();
     LayoutMenuIcons();

@@ -1,5 +1,6 @@
 #include "shell/frmmaint.h"
 
+#include "platform/screenplacement.h"
 #include "platform/transaction.h"
 #include "platform/uiservice.h"
 #include "shell/codebookcatalogue.h"
@@ -7,7 +8,6 @@
 #include "shell/module1.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -177,10 +176,7 @@ void frmmaint::buildControls()
 
 void frmmaint::Form_Load()
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(this);
     QStringList names;
     bool read = false;
     if (Module1::gDatabase) {

@@ -4,6 +4,7 @@
 #include "platform/dao.h"
 #include "platform/imelookup.h"
 #include "platform/paths.h"
+#include "platform/screenplacement.h"
 #include "platform/singleinstance.h"
 #include "platform/uiservice.h"
 #include "shell/databasemessage.h"
@@ -11,11 +12,9 @@
 #include "shell/module1.h"
 #include "shell/programexit.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -106,8 +105,7 @@ frmmain* frmSplash::mainWindow() const
 
 void frmSplash::Form_Load()
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::centreOnScreen(this);
     show();
     // Owned by the splash, which lives as long as the program, so later copies keep finding this one.
     m_instance = new platform::SingleInstance(m_instanceName, this);
