@@ -47,20 +47,13 @@ QString clockText(int minutes, int seconds)
 
 } // namespace
 
-frmtest::frmtest(QWidget* parent) : QDialog(parent)
+frmtest::frmtest(QWidget* parent) : ExerciseDialog(parent)
 {
     buildWindow();
     Form_Load();
 }
 
 frmtest::~frmtest() = default;
-
-int frmtest::exec()
-{
-    if (m_loadFailed)
-        return QDialog::Rejected;
-    return QDialog::exec();
-}
 
 void frmtest::Form_Load()
 {
@@ -78,7 +71,7 @@ void frmtest::Form_Load()
         m_store = std::make_unique<ArticleStore>(*Module1::gDatabase);
         m_list1->addItems(m_store->titles());
     } catch (const DaoError& error) {
-        m_loadFailed = true;
+        setLoadFailed();
         m_store.reset();
         tell(shell::databaseFailureText(error, kDatabaseError.toString()), Module1::gExerciseTitle,
              platform::MB_OK | platform::MB_ICONINFORMATION);
@@ -372,16 +365,6 @@ void frmtest::closeEvent(QCloseEvent* event)
     // Closing goes the one way of reject().
     event->ignore();
     reject();
-}
-
-void frmtest::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not end a test: it would end it by a stray key.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmtest::mousePressEvent(QMouseEvent* event)

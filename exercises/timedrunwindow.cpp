@@ -44,17 +44,11 @@ void TimedRunWindow::Form_Load()
         m_lesson = lessonFor(m_run, Module1::gExerciseTitle);
         if (!m_lesson)
             throw platform::dao::DaoError("no lesson for this exercise title");
-        if (!Module1::gDatabase)
-            throw platform::dao::DaoError("the code database is not open");
-        m_lessonRs =
-            Module1::gDatabase->OpenRecordset(m_lesson->table, platform::dao::RecordsetType::Dynaset);
+        m_lessonRs = openCountedTable(m_lesson->table, m_lessonRecordCount);
         m_label6->setText(m_lesson->helpStringId ? platform::resources::string(m_lesson->helpStringId)
                                                  : m_lesson->helpText);
         setWindowIcon(platform::resources::icon(m_lesson->icon));
         setWindowTitle(Module1::gExerciseTitle);
-        m_lessonRs->MoveLast();
-        m_lessonRs->MoveFirst();
-        m_lessonRecordCount = m_lessonRs->RecordCount();
     } catch (const platform::dao::DaoError& error) {
         setWindowTitle(Module1::gExerciseTitle);
         reportLoadFailure(error);
