@@ -7,6 +7,7 @@
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/sound.h"
+#include "platform/statusbar.h"
 #include "platform/uiservice.h"
 #include "shell/exerciseregistry.h"
 #include "shell/lessoncatalogue.h"
@@ -311,23 +312,15 @@ void frmmain::buildMenus()
 
 void frmmain::buildStatusBar()
 {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    auto panel = [bar](const QString& name) {
-        auto* label = new QLabel(bar);
-        label->setObjectName(name);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(4, 0, 4, 0);
-        return label;
-    };
-    m_panel1 = panel(QStringLiteral("Panel1"));
+    QStatusBar* bar = platform::makeStatusBar(this);
+    setStatusBar(bar);
+    m_panel1 = platform::makeStatusPanel(bar, QStringLiteral("Panel1"));
     bar->addWidget(m_panel1, 1);
-    m_datePanel = panel(QStringLiteral("Panel2"));
+    m_datePanel = platform::makeStatusPanel(bar, QStringLiteral("Panel2"));
     m_datePanel->setMinimumWidth(90);
     m_datePanel->setAlignment(Qt::AlignCenter);
     bar->addPermanentWidget(m_datePanel);
-    m_timePanel = panel(QStringLiteral("Panel3"));
+    m_timePanel = platform::makeStatusPanel(bar, QStringLiteral("Panel3"));
     m_timePanel->setMinimumWidth(60);
     m_timePanel->setAlignment(Qt::AlignCenter);
     bar->addPermanentWidget(m_timePanel);
