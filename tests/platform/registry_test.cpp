@@ -2,6 +2,7 @@
 #include "platform/filelock.h"
 #include "platform/problems.h"
 #include "platform/registry.h"
+#include "tests/support/files.h"
 #include "tests/support/fulldisk.h"
 #include "tests/support/testfolders.h"
 
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
@@ -38,17 +41,6 @@ class RegistryTest : public ::testing::Test
 protected:
     void TearDown() override { resetRegistry(); }
 
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void writeFile(const QString& path, const QByteArray& content)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
     // What a folder holds apart from the hive's lock file, which stays.
     static QStringList filesBesideTheLock(const QString& folder)
     {
@@ -311,7 +303,7 @@ TEST_F(RegistryTest, ALockFileLeftBehindIsNoLock)
     setRegistryLockTimeout(std::chrono::milliseconds(0));
     for (const QByteArray& left :
          {QByteArray(), QByteArray("999999\nhost\ncorvelle\n"), QByteArray("\xFF\0", 2)}) {
-        writeFile(lockPath, left);
+        ASSERT_TRUE(writeFile(lockPath, left));
         HKEY key = 0;
         EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\" + left.toHex(), &key), ERROR_SUCCESS);
         RegCloseKey(key);
@@ -413,7 +405,7 @@ TEST_F(RegistryTest, AMissingUserFolderIsCreatedOnTheFirstWrite)
 TEST_F(RegistryTest, AFailedSaveIsReportedAndTheCallFails)
 {
     // A plain file where the user folder should be: nothing can be written below it.
-    writeFile(folders.userFolder() + QStringLiteral("plain"), "x");
+    ASSERT_TRUE(writeFile(folders.userFolder() + QStringLiteral("plain"), "x"));
     qputenv("TALVOREN_USER_DIR", QFile::encodeName(folders.userFolder() + QStringLiteral("plain/")));
     resetRegistry();
     HKEY key = 0;
@@ -441,7 +433,7 @@ TEST_P(DamagedHiveTest, IsReportedSetAsideAndReplacedByAnEmptyHive)
     RegCloseKey(key);
     const QString path = hiveFilePath(HKEY_LOCAL_MACHINE);
     const QByteArray damaged = GetParam().apply(readFile(path));
-    writeFile(path, damaged);
+    ASSERT_TRUE(writeFile(path, damaged));
     resetRegistry();
 
     HKEY reopened = 0;
