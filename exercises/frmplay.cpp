@@ -6,13 +6,13 @@
 #include "exercises/timedrun.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
+#include "platform/programexit.h"
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
 #include "shell/databasemessage.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -107,7 +107,7 @@ void frmplay::reportLoadFailure(const platform::dao::DaoError& error)
         nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
         platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
     if (!error.isLocked())
-        shell::endProgram(0);
+        platform::endProgram(0);
 }
 
 void frmplay::Form_Unload()

@@ -6,6 +6,7 @@
 #include "exercises/timebox.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
+#include "platform/programexit.h"
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/sound.h"
@@ -13,7 +14,6 @@
 #include "shell/databasemessage.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 #include "shell/vbformat.h"
 
 #include <QCloseEvent>
@@ -65,7 +65,7 @@ void TimedRunWindow::reportLoadFailure(const platform::dao::DaoError& error)
         nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
         platform::MB_OK | platform::MB_ICONINFORMATION);
     if (m_run.endsProgramOnLoadError && !error.isLocked())
-        shell::endProgram(0);
+        platform::endProgram(0);
 }
 
 void TimedRunWindow::reportReadFailure(const platform::dao::DaoError& error)

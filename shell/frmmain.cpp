@@ -4,15 +4,16 @@
 #include "platform/imelookup.h"
 #include "platform/opener.h"
 #include "platform/paths.h"
+#include "platform/programexit.h"
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/statusbar.h"
 #include "platform/uiservice.h"
 #include "shell/exerciseregistry.h"
+#include "shell/giffiles.h"
 #include "shell/lessoncatalogue.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 #include "shell/uifonts.h"
 
 #include <QApplication>
@@ -516,7 +517,7 @@ void frmmain::Form_Unload(bool& cancel)
         Module1::ActivateEnglishLayout();
     } catch (...) {
     }
-    shell::endProgram();
+    platform::endProgram();
 }
 
 void frmmain::closeEvent(QCloseEvent* event)
