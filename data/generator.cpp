@@ -6,13 +6,13 @@
 #include "data/lessons.h"
 #include "data/pictures.h"
 #include "data/sources.h"
+#include "platform/atomicfile.h"
 #include "platform/codefile.h"
 #include "platform/imelookup.h"
 #include "platform/registry.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace datagen {
 
@@ -26,12 +26,11 @@ const QByteArray kLayoutKey = QByteArray(platform::kKeyboardLayoutsKey) + "E0200
 
 bool writeFile(const QString& path, const QByteArray& contents, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    QString why;
+    if (platform::writeFileAtomically(path, contents, &why))
+        return true;
+    *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+    return false;
 }
 
 QList<CodedText> codeFileEntries(const QList<CodedEntry>& entries)

@@ -3,9 +3,7 @@
 #include "platform/dao.h"
 #include "shell/module1.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 namespace exercises {
 
@@ -27,14 +25,6 @@ std::unique_ptr<platform::dao::Recordset> ExerciseDialog::openCountedTable(const
     recordset->MoveFirst();
     rowCount = recordset->RecordCount();
     return recordset;
-}
-
-void ExerciseDialog::centreOnScreen()
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
 }
 
 void ExerciseDialog::keyPressEvent(QKeyEvent* event)

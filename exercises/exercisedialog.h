@@ -1,6 +1,5 @@
 // What every exercise window of the main program is as a dialog: one that may fail to read its
-// table as it opens and then does not open, that stands centred on the screen, and that a stray
-// Escape does not close.
+// table as it opens and then does not open, and that a stray Escape does not close.
 #pragma once
 
 #include <QDialog>
@@ -28,7 +27,6 @@ protected:
     // row, back at the first). Throws DaoError when the database is not open or the table is
     // missing or empty.
     static std::unique_ptr<platform::dao::Recordset> openCountedTable(const QString& table, int& rowCount);
-    void centreOnScreen();
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

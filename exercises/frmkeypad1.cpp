@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
 #include "shell/databasemessage.h"
@@ -43,7 +44,7 @@ bool frmkeypad1::groupRunning() const
 
 void frmkeypad1::Form_Load()
 {
-    centreOnScreen();
+    platform::centreOnScreen(this);
     ResetKeypadPictures();
     setCaps(QString());
     setWindowIcon(platform::resources::icon(101));
@@ -263,8 +264,6 @@ bool frmkeypad1::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_text2 || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (resendAsRead(m_text2, *key))
-        return true;
     const int keyCode = virtualKeyOf(*key);
     if (event->type() == QEvent::KeyRelease) {
         // A held key repeats its key-down only.

@@ -6,12 +6,13 @@
 #include "exercises/timedrun.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
+#include "platform/programexit.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
 #include "shell/databasemessage.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -82,7 +83,7 @@ void frmplay::Form_Load()
                              reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
     m_subclassed = true;
 
-    centreOnScreen();
+    platform::centreOnScreen(this);
     try {
         m_gameRs = openCountedTable(QStringLiteral("playziku"), m_gameRecordCount);
     } catch (const platform::dao::DaoError& error) {
@@ -106,7 +107,7 @@ void frmplay::reportLoadFailure(const platform::dao::DaoError& error)
         nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
         platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
     if (!error.isLocked())
-        shell::endProgram(0);
+        platform::endProgram(0);
 }
 
 void frmplay::Form_Unload()

@@ -10,6 +10,7 @@
 #include "exercises/timedrun.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
 #include "shell/databasemessage.h"
@@ -18,13 +19,11 @@
 #include "shell/vbformat.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -48,20 +47,13 @@ QString clockText(int minutes, int seconds)
 
 } // namespace
 
-frmtest::frmtest(QWidget* parent) : QDialog(parent)
+frmtest::frmtest(QWidget* parent) : ExerciseDialog(parent)
 {
     buildWindow();
     Form_Load();
 }
 
 frmtest::~frmtest() = default;
-
-int frmtest::exec()
-{
-    if (m_loadFailed)
-        return QDialog::Rejected;
-    return QDialog::exec();
-}
 
 void frmtest::Form_Load()
 {
@@ -71,10 +63,7 @@ void frmtest::Form_Load()
     Module1::gOldWndProc = platform::GetWindowLongA(m_text1, platform::GWL_WNDPROC);
     platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC,
                              reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(this);
     setWindowIcon(platform::resources::icon(kWindowIcon));
     try {
         if (!Module1::gDatabase)
@@ -82,7 +71,7 @@ void frmtest::Form_Load()
         m_store = std::make_unique<ArticleStore>(*Module1::gDatabase);
         m_list1->addItems(m_store->titles());
     } catch (const DaoError& error) {
-        m_loadFailed = true;
+        setLoadFailed();
         m_store.reset();
         tell(shell::databaseFailureText(error, kDatabaseError.toString()), Module1::gExerciseTitle,
              platform::MB_OK | platform::MB_ICONINFORMATION);
@@ -376,16 +365,6 @@ void frmtest::closeEvent(QCloseEvent* event)
     // Closing goes the one way of reject().
     event->ignore();
     reject();
-}
-
-void frmtest::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not end a test: it would end it by a stray key.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmtest::mousePressEvent(QMouseEvent* event)

@@ -3,7 +3,8 @@
 // shows the figures in the score box. The window also keeps the article store: import and delete.
 #pragma once
 
-#include <QDialog>
+#include "exercises/exercisedialog.h"
+
 #include <memory>
 
 class QFrame;
@@ -19,16 +20,12 @@ namespace exercises {
 class ArticleSheet;
 class ArticleStore;
 
-class frmtest : public QDialog
+class frmtest : public ExerciseDialog
 {
     Q_OBJECT
 public:
     explicit frmtest(QWidget* parent = nullptr);
     ~frmtest() override;
-
-    // The article table could not be opened as the window loaded; the window then does not open.
-    bool loadFailed() const { return m_loadFailed; }
-    int exec() override;
 
     // Event handlers, under the names the rest of the program knows them by.
     void CmdStart_Click();
@@ -55,7 +52,6 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -75,7 +71,6 @@ private:
     void tell(const QString& text, const QString& title, unsigned flags);
 
     std::unique_ptr<ArticleStore> m_store;
-    bool m_loadFailed = false;
     // Positions are 1-based; the counts of the original's 16-bit integers are 32-bit here, so a long
     // article or a long test never wraps them.
     int m_articlePos = 0;

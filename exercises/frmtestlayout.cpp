@@ -5,6 +5,8 @@
 #include "exercises/articletexts.h"
 #include "exercises/drilltexts.h"
 #include "exercises/frmtest.h"
+#include "exercises/windowparts.h"
+#include "platform/statusbar.h"
 #include "shell/uifonts.h"
 
 #include <QFrame>
@@ -15,7 +17,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace exercises {
 namespace {
@@ -36,15 +37,12 @@ constexpr int kAnswerHeight = 28;
 constexpr int kBodyWidth = kButtonLeft + kButtonWidth + kMargin;
 constexpr int kBodyHeight = kAnswerTop + kAnswerHeight + kMargin;
 
+// The button column, top to bottom.
 QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, int index)
 {
-    auto* button = new QPushButton(caption.toString(), parent);
-    button->setObjectName(name);
-    // Enter belongs to the input method and the answer box, not to a default button.
-    button->setAutoDefault(false);
-    button->setFont(shell::songTi(11));
-    button->setGeometry(kButtonLeft, kMargin + index * kButtonStep, kButtonWidth, kButtonHeight);
-    return button;
+    return exercises::makeButton(
+        parent, name, caption,
+        QRect(kButtonLeft, kMargin + index * kButtonStep, kButtonWidth, kButtonHeight));
 }
 
 } // namespace
@@ -62,12 +60,7 @@ void frmtest::buildWindow()
     buildButtons(body);
     buildStatusBar();
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(body);
-    layout->addWidget(findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
-    setFixedSize(sizeHint());
+    stackOverStatusBar(this, body, findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -172,19 +165,13 @@ void frmtest::buildButtons(QWidget* body)
 
 void frmtest::buildStatusBar()
 {
-    auto* statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar->setSizeGripEnabled(false);
-    m_panel1 = new QLabel(kIndicatorHint.toString(), statusBar);
-    m_panel1->setObjectName(QStringLiteral("Panel1"));
-    m_panel2 = new QLabel(kClockZero.toString(), statusBar);
-    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    QStatusBar* statusBar = platform::makeStatusBar(this);
+    m_panel1 = platform::makeStatusPanel(statusBar, QStringLiteral("Panel1"));
+    m_panel1->setText(kIndicatorHint.toString());
+    m_panel2 = platform::makeStatusPanel(statusBar, QStringLiteral("Panel2"));
+    m_panel2->setText(kClockZero.toString());
     m_panel2->setMinimumWidth(70);
     m_panel2->setAlignment(Qt::AlignCenter);
-    for (QLabel* panel : {m_panel1, m_panel2}) {
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setContentsMargins(4, 0, 4, 0);
-    }
     statusBar->addWidget(m_panel1, 1);
     statusBar->addWidget(m_panel2);
 }

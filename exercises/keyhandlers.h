@@ -4,7 +4,6 @@
 #include <QtCore/qnamespace.h>
 
 class QKeyEvent;
-class QWidget;
 
 namespace exercises {
 
@@ -13,10 +12,5 @@ namespace exercises {
 int virtualKeyOf(const QKeyEvent& event);
 // Shift 1, Ctrl 2, Alt 4, added up.
 int shiftState(Qt::KeyboardModifiers modifiers);
-
-// A keypad key reads as the emulated NumLock says, whatever the physical lock put into the event.
-// When the two differ, sends the widget the key as read and answers true: the caller drops the
-// event it has. The event sent comes back to the caller's filter, and is answered false.
-bool resendAsRead(QWidget* widget, const QKeyEvent& event);
 
 } // namespace exercises

@@ -6,13 +6,14 @@
 #include "exercises/timebox.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
+#include "platform/programexit.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
 #include "shell/databasemessage.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 #include "shell/vbformat.h"
 
 #include <QCloseEvent>
@@ -38,22 +39,16 @@ TimedRunWindow::~TimedRunWindow() = default;
 
 void TimedRunWindow::Form_Load()
 {
-    centreOnScreen();
+    platform::centreOnScreen(this);
     try {
         m_lesson = lessonFor(m_run, Module1::gExerciseTitle);
         if (!m_lesson)
             throw platform::dao::DaoError("no lesson for this exercise title");
-        if (!Module1::gDatabase)
-            throw platform::dao::DaoError("the code database is not open");
-        m_lessonRs =
-            Module1::gDatabase->OpenRecordset(m_lesson->table, platform::dao::RecordsetType::Dynaset);
+        m_lessonRs = openCountedTable(m_lesson->table, m_lessonRecordCount);
         m_label6->setText(m_lesson->helpStringId ? platform::resources::string(m_lesson->helpStringId)
                                                  : m_lesson->helpText);
         setWindowIcon(platform::resources::icon(m_lesson->icon));
         setWindowTitle(Module1::gExerciseTitle);
-        m_lessonRs->MoveLast();
-        m_lessonRs->MoveFirst();
-        m_lessonRecordCount = m_lessonRs->RecordCount();
     } catch (const platform::dao::DaoError& error) {
         setWindowTitle(Module1::gExerciseTitle);
         reportLoadFailure(error);
@@ -70,7 +65,7 @@ void TimedRunWindow::reportLoadFailure(const platform::dao::DaoError& error)
         nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
         platform::MB_OK | platform::MB_ICONINFORMATION);
     if (m_run.endsProgramOnLoadError && !error.isLocked())
-        shell::endProgram(0);
+        platform::endProgram(0);
 }
 
 void TimedRunWindow::reportReadFailure(const platform::dao::DaoError& error)

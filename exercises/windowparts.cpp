@@ -1,6 +1,7 @@
 #include "exercises/windowparts.h"
 
 #include "platform/keystatepanel.h"
+#include "platform/statusbar.h"
 #include "shell/uifonts.h"
 
 #include <QDialog>
@@ -33,15 +34,11 @@ QPushButton* makeButton(QWidget* parent, const QString& name, QStringView captio
 
 QStatusBar* makeStatusBar(QWidget* parent, QList<QLabel*>& panels, int count, int keyStatePanel)
 {
-    auto* statusBar = new QStatusBar(parent);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar->setSizeGripEnabled(false);
+    QStatusBar* statusBar = platform::makeStatusBar(parent);
     for (int panel = 1; panel <= count; ++panel) {
         QLabel* label =
-            panel == keyStatePanel ? new platform::KeyStatePanel(statusBar) : new QLabel(statusBar);
-        label->setObjectName(QStringLiteral("Panel%1").arg(panel));
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(4, 0, 4, 0);
+            platform::makeStatusPanel(statusBar, QStringLiteral("Panel%1").arg(panel),
+                                      panel == keyStatePanel ? new platform::KeyStatePanel : nullptr);
         statusBar->addWidget(label, panel == 1 ? 1 : 0);
         panels.append(label);
     }

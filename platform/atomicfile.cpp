@@ -11,17 +11,6 @@
 namespace platform {
 namespace {
 
-FileWriteCall& writeCall()
-{
-    static FileWriteCall call;
-    return call;
-}
-
-ssize_t writeSome(int fd, const char* data, size_t size)
-{
-    return writeCall() ? writeCall()(fd, data, size) : ::write(fd, data, size);
-}
-
 bool fail(int errorNumber, QString* error)
 {
     if (error)
@@ -43,11 +32,6 @@ int createBeside(const QByteArray& target, QByteArray* created)
 
 } // namespace
 
-void setFileWriteCall(FileWriteCall call)
-{
-    writeCall() = std::move(call);
-}
-
 bool writeFileAtomically(const QString& filePath, QByteArrayView bytes, QString* error)
 {
     const QByteArray target = QFile::encodeName(filePath);
@@ -60,7 +44,7 @@ bool writeFileAtomically(const QString& filePath, QByteArrayView bytes, QString*
     // device shows in one of them, and only then is the old file still whole.
     int failure = 0;
     for (qsizetype done = 0; done < bytes.size() && failure == 0;) {
-        const ssize_t written = writeSome(fd, bytes.data() + done, size_t(bytes.size() - done));
+        const ssize_t written = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
         if (written < 0 && errno != EINTR)
             failure = errno;
         else if (written == 0)

@@ -3,8 +3,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <functional>
-#include <sys/types.h>
 
 namespace platform {
 
@@ -12,10 +10,5 @@ namespace platform {
 // the new file over filePath. On any failure (a full disk, say) the old file stays as it was, the
 // new one is removed, and *error holds the system's own text for what went wrong.
 bool writeFileAtomically(const QString& filePath, QByteArrayView bytes, QString* error = nullptr);
-
-// The call through which every byte reaches the file (::write by default); tests put in one that
-// fails as a full disk does. An empty call restores the default.
-using FileWriteCall = std::function<ssize_t(int fd, const void* data, size_t size)>;
-void setFileWriteCall(FileWriteCall call);
 
 } // namespace platform

@@ -4,20 +4,22 @@
 #include "platform/imelookup.h"
 #include "platform/opener.h"
 #include "platform/paths.h"
+#include "platform/programexit.h"
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "platform/sound.h"
+#include "platform/statusbar.h"
 #include "platform/uiservice.h"
 #include "shell/exerciseregistry.h"
+#include "shell/giffiles.h"
 #include "shell/lessoncatalogue.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 #include "shell/uifonts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -25,7 +27,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -312,23 +313,15 @@ void frmmain::buildMenus()
 
 void frmmain::buildStatusBar()
 {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    auto panel = [bar](const QString& name) {
-        auto* label = new QLabel(bar);
-        label->setObjectName(name);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(4, 0, 4, 0);
-        return label;
-    };
-    m_panel1 = panel(QStringLiteral("Panel1"));
+    QStatusBar* bar = platform::makeStatusBar(this);
+    setStatusBar(bar);
+    m_panel1 = platform::makeStatusPanel(bar, QStringLiteral("Panel1"));
     bar->addWidget(m_panel1, 1);
-    m_datePanel = panel(QStringLiteral("Panel2"));
+    m_datePanel = platform::makeStatusPanel(bar, QStringLiteral("Panel2"));
     m_datePanel->setMinimumWidth(90);
     m_datePanel->setAlignment(Qt::AlignCenter);
     bar->addPermanentWidget(m_datePanel);
-    m_timePanel = panel(QStringLiteral("Panel3"));
+    m_timePanel = platform::makeStatusPanel(bar, QStringLiteral("Panel3"));
     m_timePanel->setMinimumWidth(60);
     m_timePanel->setAlignment(Qt::AlignCenter);
     bar->addPermanentWidget(m_timePanel);
@@ -355,8 +348,7 @@ void frmmain::Form_Load()
         ProgramFolder += u'/';
     m_helpFile = ProgramFolder + QStringLiteral("talvorencaihelp.chm");
     qApp->installEventFilter(new HelpKeyFilter(this, [this] { help_Click(); }));
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::centreOnScreen(this);
     IndentMenuLabels();
     ResetButtons();
     LayoutMenuIcons();
@@ -525,7 +517,7 @@ void frmmain::Form_Unload(bool& cancel)
         Module1::ActivateEnglishLayout();
     } catch (...) {
     }
-    shell::endProgram();
+    platform::endProgram();
 }
 
 void frmmain::closeEvent(QCloseEvent* event)

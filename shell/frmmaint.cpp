@@ -1,5 +1,7 @@
 #include "shell/frmmaint.h"
 
+#include "platform/screenplacement.h"
+#include "platform/statusbar.h"
 #include "platform/transaction.h"
 #include "platform/uiservice.h"
 #include "shell/codebookcatalogue.h"
@@ -7,7 +9,6 @@
 #include "shell/module1.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -16,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -42,14 +42,11 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
-QLabel* makePanel(QStatusBar* bar, const QString& name, const QString& text)
+void addPanel(QStatusBar* bar, const QString& name, const QString& text)
 {
-    auto* panel = new QLabel(text, bar);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setContentsMargins(4, 0, 4, 0);
+    QLabel* panel = platform::makeStatusPanel(bar, name);
+    panel->setText(text);
     bar->addWidget(panel, 1);
-    return panel;
 }
 
 } // namespace
@@ -146,11 +143,9 @@ void frmmaint::buildControls()
     connect(m_cmdUpdate, &QPushButton::clicked, this, &frmmaint::CmdUpdate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmmaint::CmdExit_Click);
 
-    auto* statusBar1 = new QStatusBar(this);
-    statusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar1->setSizeGripEnabled(false);
-    makePanel(statusBar1, QStringLiteral("Panel1"), QStringLiteral("选择列表框中的表名"));
-    makePanel(statusBar1, QStringLiteral("Panel2"), QStringLiteral("添加或删除完后一定要单击\"存盘\"保存"));
+    QStatusBar* statusBar1 = platform::makeStatusBar(this);
+    addPanel(statusBar1, QStringLiteral("Panel1"), QStringLiteral("选择列表框中的表名"));
+    addPanel(statusBar1, QStringLiteral("Panel2"), QStringLiteral("添加或删除完后一定要单击\"存盘\"保存"));
 
     auto* left = new QVBoxLayout;
     left->addWidget(m_label1);
@@ -177,10 +172,7 @@ void frmmaint::buildControls()
 
 void frmmaint::Form_Load()
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(this);
     QStringList names;
     bool read = false;
     if (Module1::gDatabase) {

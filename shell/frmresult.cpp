@@ -1,16 +1,15 @@
 #include "shell/frmresult.h"
 
 #include "platform/resources.h"
+#include "platform/screenplacement.h"
 #include "shell/module1.h"
 #include "shell/uifonts.h"
 #include "shell/vbformat.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -122,10 +121,7 @@ FrmResult::FrmResult(QWidget* parent) : QDialog(parent)
     m_timer1->start();
 
     // Form_Load: centred once, when the box is made.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    platform::centreOnScreen(this);
 }
 
 void FrmResult::Form_Activate()

@@ -4,18 +4,18 @@
 #include "platform/dao.h"
 #include "platform/imelookup.h"
 #include "platform/paths.h"
+#include "platform/programexit.h"
+#include "platform/screenplacement.h"
 #include "platform/singleinstance.h"
 #include "platform/uiservice.h"
 #include "shell/databasemessage.h"
 #include "shell/frmmain.h"
+#include "shell/giffiles.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -106,13 +106,12 @@ frmmain* frmSplash::mainWindow() const
 
 void frmSplash::Form_Load()
 {
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::centreOnScreen(this);
     show();
     // Owned by the splash, which lives as long as the program, so later copies keep finding this one.
     m_instance = new platform::SingleInstance(m_instanceName, this);
     if (m_instance->anotherIsRunning()) {
-        shell::endProgram();
+        platform::endProgram();
         return;
     }
     m_timer1->start();
@@ -131,7 +130,7 @@ void frmSplash::Timer1_Timer()
         platform::UiService::instance().messageBox(
             this, QStringLiteral("请检查硬盘是否写保护，或硬盘空间已满"), kStartupTitle,
             platform::MB_OKCANCEL | platform::MB_ICONSTOP);
-        shell::endProgram();
+        platform::endProgram();
         return;
     }
     Module1::LoadImeLayouts();
@@ -171,5 +170,5 @@ void frmSplash::failToStart(const QString& message)
     platform::UiService::instance().messageBox(this, message, kStartupTitle,
                                                platform::MB_OK | platform::MB_ICONEXCLAMATION);
     shell::deleteGifFiles(Module1::gAppPath);
-    shell::endProgram();
+    platform::endProgram();
 }

@@ -1,6 +1,7 @@
 // The generator itself: the same inputs give the same data, and a missing input stops it cleanly.
 #include "tests/data/sqliteclient.h"
 #include "tests/data/stageddata.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QProcess>
@@ -42,7 +43,7 @@ QMap<QString, QByteArray> plainFiles(const QString& folder)
          {QStringLiteral("usercibiao.TXT"), QStringLiteral("system/orvesk.mb"),
           QStringLiteral("system/orveske.mb"), QStringLiteral("system/ZDY.TXT"),
           QStringLiteral("system/ZDYgbk.TXT"), QStringLiteral("system/HKEY_LOCAL_MACHINE.hive")})
-        files.insert(name, readWholeFile(root.filePath(name)));
+        files.insert(name, testsupport::readFile(root.filePath(name)));
     return files;
 }
 

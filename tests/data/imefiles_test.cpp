@@ -2,6 +2,7 @@
 #include "tests/data/expectedtexts.h"
 #include "tests/data/imefilereader.h"
 #include "tests/data/stageddata.h"
+#include "tests/support/files.h"
 
 #include "platform/gbk.h"
 #include "platform/imelookup.h"
@@ -28,7 +29,7 @@ class CodeFileTest : public ::testing::TestWithParam<const char*>
 protected:
     void SetUp() override
     {
-        const QByteArray bytes = readWholeFile(stagedSystemFile(QLatin1String(GetParam())));
+        const QByteArray bytes = testsupport::readFile(stagedSystemFile(QLatin1String(GetParam())));
         ASSERT_FALSE(bytes.isEmpty()) << GetParam() << " is not staged";
         QString error;
         ASSERT_TRUE(readCodeFile(bytes, &m_file, &error)) << error.toStdString();
@@ -138,7 +139,7 @@ class DamagedCodeFileTest : public ::testing::TestWithParam<Damage>
 
 TEST_P(DamagedCodeFileTest, IsRejected)
 {
-    QByteArray bytes = readWholeFile(stagedSystemFile(QStringLiteral("orvesk.mb")));
+    QByteArray bytes = testsupport::readFile(stagedSystemFile(QStringLiteral("orvesk.mb")));
     ASSERT_FALSE(bytes.isEmpty());
     GetParam().apply(bytes);
     CodeFile file;
@@ -170,7 +171,7 @@ class UserWordFileTest : public ::testing::TestWithParam<const char*>
 
 TEST_P(UserWordFileTest, ReadsToItsClosingLineWithCodesTheCodeFileRulesGive)
 {
-    const QByteArray bytes = readWholeFile(stagedSystemFile(QLatin1String(GetParam())));
+    const QByteArray bytes = testsupport::readFile(stagedSystemFile(QLatin1String(GetParam())));
     ASSERT_FALSE(bytes.isEmpty()) << GetParam() << " is not staged";
     QList<CodedText> words;
     QString error;
@@ -198,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(BothEditions, UserWordFileTest, ::testing::Values("ZDY.
 
 TEST(TeacherWordList, ReadsToItsClosingLine)
 {
-    const QByteArray bytes = readWholeFile(stagedProgramFile(QStringLiteral("usercibiao.TXT")));
+    const QByteArray bytes = testsupport::readFile(stagedProgramFile(QStringLiteral("usercibiao.TXT")));
     QList<QByteArray> words;
     QString error;
     ASSERT_TRUE(readWordList(bytes, &words, &error)) << error.toStdString();

@@ -1,9 +1,8 @@
 #include "tests/data/stageddata.h"
 
 #include "platform/gbk.h"
+#include "tests/support/files.h"
 #include "tests/support/testfolders.h"
-
-#include <QFile>
 
 namespace datatests {
 
@@ -22,12 +21,6 @@ QString stagedSystemFile(const QString& name)
     return testsupport::stageFolder() + QStringLiteral("system/") + name;
 }
 
-QByteArray readWholeFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool StagedCodeFile::holds(const QString& code, const QString& text) const
 {
     const QByteArray key = code.toLatin1() + '\t' + platform::gbk::encode(text);
@@ -38,7 +31,7 @@ const StagedCodeFile& stagedCodeFile()
 {
     static const StagedCodeFile staged = [] {
         StagedCodeFile result;
-        const QByteArray bytes = readWholeFile(stagedSystemFile(QStringLiteral("orvesk.mb")));
+        const QByteArray bytes = testsupport::readFile(stagedSystemFile(QStringLiteral("orvesk.mb")));
         if (bytes.isEmpty())
             result.error = QStringLiteral("orvesk.mb is not staged");
         else

@@ -12,7 +12,6 @@ namespace datatests {
 QString stagedDatabase();
 QString stagedProgramFile(const QString& name);
 QString stagedSystemFile(const QString& name);
-QByteArray readWholeFile(const QString& path);
 
 // The staged code file, read under the code-file rules; `error` says why when it could not be.
 struct StagedCodeFile

@@ -4,9 +4,9 @@
 #include "exercises/articlerules.h"
 #include "platform/gbk.h"
 #include "platform/wintypes.h"
+#include "tests/support/files.h"
 #include "tests/support/testfolders.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,9 +100,7 @@ protected:
     QString write(const QByteArray& bytes)
     {
         const QString path = folders.programFolder() + QStringLiteral("article.txt");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(testsupport::writeFile(path, bytes));
         return path;
     }
     testsupport::TestFolders folders;

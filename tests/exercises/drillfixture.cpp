@@ -4,9 +4,9 @@
 #include "platform/ime/imefiles.h"
 #include "platform/ime/inputmethod.h"
 #include "platform/keyboard.h"
+#include "platform/programexit.h"
 #include "shell/exerciseregistry.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 #include "tests/support/layoutregistration.h"
 
 #include <QApplication>
@@ -84,7 +84,7 @@ void DrillTest::SetUp()
 {
     shell::clearExercises();
     exercises::registerExerciseWindows();
-    shell::setProgramEnder([this](int code) { m_endedWith.append(code); });
+    platform::setProgramEnder([this](int code) { m_endedWith.append(code); });
     // The input method registered, so the layout switches can be seen.
     testsupport::registerKeyboardLayout("E0200804");
     Module1::gImeLayout = platform::LoadKeyboardLayoutA("E0200804", 0);
@@ -99,7 +99,7 @@ void DrillTest::TearDown()
     Module1::gImeLayout = 0;
     Module1::gEnglishLayout = 0;
     platform::KeyboardLayouts::instance().reset();
-    shell::setProgramEnder({});
+    platform::setProgramEnder({});
     shell::clearExercises();
 }
 

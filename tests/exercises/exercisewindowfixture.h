@@ -45,10 +45,14 @@ protected:
     }
     QLabel* label(const QString& name) const { return find<QLabel>(name); }
 
-    // A key of the numeric keypad, pressed and released.
+    // A key of the numeric keypad, pressed and released in the focused widget as the user's keys
+    // arrive: at the window, where the platform reads it through the emulated NumLock.
     static void keypadClick(QWidget* widget, Qt::Key key)
     {
-        QTest::keyClick(widget, key, Qt::KeypadModifier);
+        widget->setFocus();
+        // For a window, Qt's test library hands its last argument on as the event's repeat count,
+        // which the keypad procedure reads: 1, a key pressed once.
+        QTest::keyClick(widget->window()->windowHandle(), key, Qt::KeypadModifier, 1);
     }
     static void keypadType(QWidget* widget, const QString& keys)
     {

@@ -216,6 +216,19 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeypadRefusedTest,
                                            RefusedCase{"Control", Qt::Key_Control}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(KeypadDrillTest, WhileNumShowsTheKeypadTypesDigitsWhateverThePhysicalLockMadeOfThem)
+{
+    open();
+    startGroup(QStringLiteral("2"), {1, 2});
+    // The physical lock is off: the keys arrive as End and Down.
+    keypadClick(answerBox(), Qt::Key_End);
+    keypadClick(answerBox(), Qt::Key_Down);
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("12"));
+    EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());
+    keypadClick(answerBox(), Qt::Key_Slash);
+    EXPECT_EQ(m_exercise->answers()[0], QStringLiteral("12"));
+}
+
 TEST_F(KeypadDrillTest, WithNumLockOffArrowsPassAndTheOtherNavigationKeysAreTold)
 {
     open();
@@ -223,6 +236,7 @@ TEST_F(KeypadDrillTest, WithNumLockOffArrowsPassAndTheOtherNavigationKeysAreTold
     const platform::BYTE allUp[256] = {};
     platform::SetKeyboardState(allUp);
     answerBox()->setText(QStringLiteral("12"));
+    // The physical lock is on: the keys arrive as digits.
     for (Qt::Key arrowOrDelete : {Qt::Key_2, Qt::Key_4, Qt::Key_6, Qt::Key_8})
         keypadClick(answerBox(), arrowOrDelete);
     EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());

@@ -3,6 +3,7 @@
 #include "exercises/articlesheet.h"
 #include "exercises/frmtest.h"
 #include "tests/exercises/drillfixture.h"
+#include "tests/support/files.h"
 
 #include "platform/gbk.h"
 #include "platform/ime/imefiles.h"
@@ -14,7 +15,6 @@
 #include "shell/module1.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QInputMethodEvent>
 #include <QListWidget>
 #include <QScrollBar>
@@ -89,9 +89,7 @@ protected:
     QString writeFile(const QByteArray& bytes)
     {
         const QString path = folders.programFolder() + QStringLiteral("import.txt");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(testsupport::writeFile(path, bytes));
         return path;
     }
 

@@ -1,4 +1,5 @@
-// What the fuzz targets share: the input as bytes, a Qt application, a scratch folder in memory.
+// What the fuzz targets share: the input as bytes, checks of a reader's promises, a Qt application, a
+// scratch folder in memory.
 #pragma once
 
 #include <QByteArrayView>
@@ -14,6 +15,19 @@ namespace fuzz {
 inline QByteArrayView bytesOf(const std::uint8_t* data, std::size_t size)
 {
     return QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// A broken promise of the code under test is a finding.
+inline void require(bool promise)
+{
+    if (!promise)
+        std::abort();
+}
+
+// True when a view a reader handed over lies inside its input, at the offset the reader named.
+inline bool liesAt(QByteArrayView view, QByteArrayView input, qint64 offset)
+{
+    return offset >= 0 && view.data() == input.data() + offset && offset + view.size() <= input.size();
 }
 
 // Qt's plugins (the SQLite driver) need an application object.

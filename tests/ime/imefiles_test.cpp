@@ -2,6 +2,7 @@
 #include "platform/codefile.h"
 #include "platform/ime/imefiles.h"
 #include "tests/ime/support/samplecodes.h"
+#include "tests/support/files.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -96,7 +97,8 @@ TEST_F(LoadCodeTableTest, NamesTheDamagedFileAndOffset)
 {
     ASSERT_TRUE(imetest::writeSampleFiles(folder()));
     const QString codeFile = folder() + QLatin1StringView(kCodeFileName);
-    ASSERT_TRUE(imetest::writeFile(codeFile, imetest::codeFileAround(QByteArray::fromHex("b50000ff"), {})));
+    ASSERT_TRUE(
+        testsupport::writeFile(codeFile, imetest::codeFileAround(QByteArray::fromHex("b50000ff"), {})));
     const LoadedTable loaded = loadCodeTable(folder());
     ASSERT_TRUE(loaded.problem);
     EXPECT_EQ(loaded.problem->kind, Kind::BadCode);

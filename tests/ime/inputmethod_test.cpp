@@ -6,6 +6,7 @@
 #include "platform/windowproc.h"
 #include "tests/ime/imewidgettest.h"
 #include "tests/ime/support/samplecodes.h"
+#include "tests/support/files.h"
 #include "tests/support/layoutregistration.h"
 
 #include <QApplication>
@@ -323,7 +324,7 @@ TEST_P(BrokenFileTest, ToldOnceThenTheLayoutTypesAsUsEnglish)
     if (GetParam().second.isNull())
         ASSERT_TRUE(QFile::remove(path));
     else
-        ASSERT_TRUE(imetest::writeFile(path, GetParam().second));
+        ASSERT_TRUE(testsupport::writeFile(path, GetParam().second));
     QLineEdit edit;
     edit.show();
     switchToIme();

@@ -1,9 +1,9 @@
 // The desktop opener: missing files fail before any handler is asked; addresses go through as given;
 // help files need their signature.
 #include "platform/opener.h"
+#include "tests/support/files.h"
 #include "tests/support/recordingopener.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -30,9 +30,7 @@ TEST_F(OpenerTest, AnExistingFileGoesToTheHandlerWhoseAnswerIsReturned)
 {
     QTemporaryDir dir;
     const QString help = dir.filePath(QStringLiteral("corvelle.chm"));
-    QFile file(help);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(testsupport::writeFile(help, {}));
     EXPECT_TRUE(platform::openWithDesktop(help));
     m_handler.setAnswer(false);
     EXPECT_FALSE(platform::openWithDesktop(help));
@@ -46,9 +44,7 @@ TEST_F(OpenerTest, AHelpFileIsOpenedOnlyWithItsSignature)
     EXPECT_FALSE(platform::openHelpFile(help));
     for (const QByteArray& contents :
          {QByteArray(), QByteArray("ITS"), QByteArray("<html>ITSF"), QByteArray("ITSF\x03")}) {
-        QFile file(help);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-        file.close();
+        ASSERT_TRUE(testsupport::writeFile(help, contents));
         EXPECT_EQ(platform::openHelpFile(help), contents.startsWith("ITSF")) << contents.constData();
     }
     EXPECT_EQ(m_handler.opened(), QStringList{help});

@@ -3,6 +3,7 @@
 #include "platform/keyboard.h"
 #include "platform/resources.h"
 #include "tests/shell/startupfixture.h"
+#include "tests/support/files.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -416,9 +417,7 @@ protected:
     // A compiled help file begins with its signature.
     void writeHelpFile(const QByteArray& contents = QByteArrayLiteral("ITSF\x03\0\0\0"))
     {
-        QFile file(helpFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(contents), contents.size());
+        ASSERT_TRUE(testsupport::writeFile(helpFile(), contents));
     }
     void expectHelpMessages(int count)
     {
@@ -568,8 +567,7 @@ protected:
         Module1::LoadImeLayouts();
         Module1::ActivateImeLayout();
         m_imeLayout = platform::KeyboardLayouts::instance().activeLayout();
-        QFile other(programFile(QStringLiteral("notes.txt")));
-        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(testsupport::writeFile(programFile(QStringLiteral("notes.txt")), {}));
     }
 
     void expectQuestion()
@@ -601,9 +599,7 @@ TEST_F(ExitTest, NoLeavesEverythingAndTheExitButtonLooksNormalAgain)
 
 TEST_F(ExitTest, YesCleansUpAndEndsTheProgram)
 {
-    QFile upperCase(programFile(QStringLiteral("EXTRA.GIF")));
-    ASSERT_TRUE(upperCase.open(QIODevice::WriteOnly));
-    upperCase.close();
+    ASSERT_TRUE(testsupport::writeFile(programFile(QStringLiteral("EXTRA.GIF")), {}));
     seams.ui.queueMessageBoxAnswer(IDYES);
     trigger(QStringLiteral("FileMenuExit"));
 

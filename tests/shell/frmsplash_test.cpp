@@ -4,6 +4,7 @@
 #include "shell/databasemessage.h"
 #include "shell/frmsplash.h"
 #include "tests/shell/startupfixture.h"
+#include "tests/support/files.h"
 
 #include <QTimer>
 
@@ -167,13 +168,9 @@ TEST_P(UnusableDatabaseTest, ShowsTheDataMessageDeletesThePicturesAndEnds)
     registerInputMethod();
     const QByteArray content(GetParam());
     if (!content.isEmpty()) {
-        QFile file(programFile(QStringLiteral("talvorendb.dat")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(testsupport::writeFile(programFile(QStringLiteral("talvorendb.dat")), content));
     }
-    QFile other(programFile(QStringLiteral("readme.txt")));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.close();
+    ASSERT_TRUE(testsupport::writeFile(programFile(QStringLiteral("readme.txt")), {}));
 
     startUp();
 

@@ -6,6 +6,7 @@
 #include "platform/resources.h"
 #include "platform/windowproc.h"
 #include "shell/module1.h"
+#include "tests/support/files.h"
 #include "tests/support/installedseams.h"
 #include "tests/support/layoutregistration.h"
 
@@ -391,25 +392,17 @@ TEST_F(ModuleTest, SaveResourceToFileWritesTheResourceBytes)
     const QByteArray gif = resources::load(QStringLiteral("GIF"), 101, &found);
     ASSERT_TRUE(found);
     ASSERT_TRUE(SaveResourceToFile(101, QStringLiteral("GIF"), QStringLiteral("101.gif")));
-    QFile file(gAppPath + QStringLiteral("101.gif"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), gif);
+    EXPECT_EQ(testsupport::readFile(gAppPath + QStringLiteral("101.gif")), gif);
 }
 
 TEST_F(ModuleTest, SaveResourceToFileReplacesALongerFileWhole)
 {
     gAppPath = folders.programFolder();
     const QByteArray gif = resources::load(QStringLiteral("GIF"), 102);
-    const QByteArray old(gif.size() + 10, 'z');
-    {
-        QFile file(gAppPath + QStringLiteral("102.gif"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(old);
-    }
+    ASSERT_TRUE(
+        testsupport::writeFile(gAppPath + QStringLiteral("102.gif"), QByteArray(gif.size() + 10, 'z')));
     ASSERT_TRUE(SaveResourceToFile(102, QStringLiteral("GIF"), QStringLiteral("102.gif")));
-    QFile file(gAppPath + QStringLiteral("102.gif"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), gif);
+    EXPECT_EQ(testsupport::readFile(gAppPath + QStringLiteral("102.gif")), gif);
 }
 
 TEST_F(ModuleTest, SaveResourceToFileFailsWithoutResourceOrFolder)

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
+#include "tests/support/files.h"
 #include "tests/support/testfolders.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +21,7 @@ QString resourcePath(const QString& key)
 
 QByteArray resourceBytes(const QString& key)
 {
-    QFile file(resourcePath(key));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return testsupport::readFile(resourcePath(key));
 }
 
 QString resourceText(int id)

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "platform/keyboard.h"
+#include "platform/programexit.h"
 #include "shell/exerciseregistry.h"
 #include "shell/frmmain.h"
 #include "shell/module1.h"
-#include "shell/programexit.h"
 #include "tests/support/installedseams.h"
 #include "tests/support/layoutregistration.h"
 
@@ -25,12 +25,12 @@ protected:
     void SetUp() override
     {
         resetGlobals();
-        shell::setProgramEnder([this](int exitCode) { endedWith.append(exitCode); });
+        platform::setProgramEnder([this](int exitCode) { endedWith.append(exitCode); });
     }
 
     void TearDown() override
     {
-        shell::setProgramEnder({});
+        platform::setProgramEnder({});
         QList<QPointer<frmmain>> windows;
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* main = qobject_cast<frmmain*>(window))

@@ -6,6 +6,7 @@
 #include "platform/imelookup.h"
 #include "platform/keyboard.h"
 #include "tests/ime/support/imefilewriter.h"
+#include "tests/support/files.h"
 #include "tests/support/layoutregistration.h"
 #include "tests/support/testfolders.h"
 
@@ -55,10 +56,10 @@ QList<imetest::CodeGroup> groups(std::mt19937& random, int count, int minChars, 
 void writeSyntheticFiles(const QString& folder)
 {
     std::mt19937 random(2002);
-    imetest::writeFile(
+    testsupport::writeFile(
         folder + QLatin1StringView(kCodeFileName),
         imetest::codeFileBytes(groups(random, kCharacters, 1, 1), groups(random, kWords, 2, 4)));
-    imetest::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
+    testsupport::writeFile(folder + QLatin1StringView(kUserWordFileName), imetest::userWordFileBytes({}));
 }
 
 // Writes the synthetic files once and loads them, as the input method does when switched on.

@@ -3,8 +3,6 @@
 #include "platform/codefile.h"
 #include "platform/gbk.h"
 
-#include <QFile>
-
 namespace imetest {
 namespace {
 
@@ -49,12 +47,6 @@ QByteArray userWordFileBytes(const QList<UserWord>& words)
     for (const UserWord& word : words)
         entries.append({codefile::asciiCodeField(word.code), encodeGbk(word.word)});
     return codefile::writeUserWordFile(entries);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 } // namespace imetest

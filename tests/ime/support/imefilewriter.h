@@ -35,6 +35,4 @@ inline constexpr int kCharacterSectionStart = 0x20 + kSkippedLengthA + kSkippedL
 // Entries, each ended by CR LF, and the closing empty line.
 QByteArray userWordFileBytes(const QList<UserWord>& words);
 
-bool writeFile(const QString& path, const QByteArray& bytes);
-
 } // namespace imetest

@@ -1,5 +1,7 @@
 #include "tests/ime/support/samplecodes.h"
 
+#include "tests/support/files.h"
+
 namespace imetest {
 
 QList<CodeGroup> sampleCharacters()
@@ -34,9 +36,10 @@ QList<UserWord> sampleUserWords()
 
 bool writeSampleFiles(const QString& folder)
 {
-    return writeFile(folder + QStringLiteral("orvesk.mb"),
-                     codeFileBytes(sampleCharacters(), sampleWords())) &&
-           writeFile(folder + QStringLiteral("ZDYgbk.TXT"), userWordFileBytes(sampleUserWords()));
+    return testsupport::writeFile(folder + QStringLiteral("orvesk.mb"),
+                                  codeFileBytes(sampleCharacters(), sampleWords())) &&
+           testsupport::writeFile(folder + QStringLiteral("ZDYgbk.TXT"),
+                                  userWordFileBytes(sampleUserWords()));
 }
 
 } // namespace imetest

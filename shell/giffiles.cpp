@@ -1,4 +1,4 @@
-#include "shell/programexit.h"
+#include "shell/giffiles.h"
 
 #include <QDir>
 #include <QFile>
