@@ -87,9 +87,8 @@ void CCorvelleApp::bringForward()
 
 void CCorvelleApp::runCodeBookUpgrade()
 {
-    // The code-book upgrade dialog CUpgradeCodeBookDlg runs here modally (its result is not used)
-    // once it is in the tree; until then the program goes on without a code book, as it does when
-    // the user leaves that dialog without building.
+    // Whatever the dialog did, the program goes on; without a book it segments nothing.
+    m_frame->OnUpgradeCodeBook();
 }
 
 void CCorvelleApp::OnAppAbout()

@@ -1,19 +1,25 @@
 #include "segmentation/ui/ccorvelleview.h"
 
 #include "platform/clock.h"
+#include "platform/codefile.h"
+#include "platform/dao.h"
 #include "platform/gbk.h"
 #include "platform/imelookup.h"
 #include "platform/opener.h"
+#include "platform/paths.h"
 #include "platform/programexit.h"
 #include "platform/resources.h"
 #include "platform/uiservice.h"
 #include "segmentation/core/articlegeometry.h"
+#include "segmentation/core/bookreader.h"
+#include "segmentation/core/codehint.h"
 #include "segmentation/core/commandline.h"
 #include "segmentation/core/commandrouter.h"
 #include "segmentation/core/frameresources.h"
 #include "segmentation/core/helpfile.h"
 #include "segmentation/core/logfont.h"
 #include "segmentation/ui/afxmessagebox.h"
+#include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/ccorvelledoc.h"
 #include "segmentation/ui/cmainframe.h"
 #include "segmentation/ui/colorref.h"
@@ -27,6 +33,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 using namespace segmentation;
 using namespace platform;
@@ -48,6 +55,12 @@ LogFont articleLogFont()
 
 // The view's client area at the top, as the scroll rules measure it.
 constexpr QSize kInitialTotalSize(100, 100);
+
+// The part of a text a lookup may match in.
+QByteArrayView firstBytes(QByteArrayView text, int bytes)
+{
+    return text.first(std::clamp<qsizetype>(bytes, 0, text.size()));
+}
 
 } // namespace
 
@@ -84,7 +97,11 @@ CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QS
     connect(&m_clockTimer, &QTimer::timeout, this, [this] { OnTimer(TIMER_CLOCK); });
 }
 
-CCorvelleView::~CCorvelleView() = default;
+CCorvelleView::~CCorvelleView()
+{
+    if (isCodeBookOpen())
+        CloseCodeBook();
+}
 
 void CCorvelleView::readSettings()
 {
@@ -408,6 +425,8 @@ void CCorvelleView::OnTestEnd()
     destroyCursorIcon();
     if (m_settings.autoInputMethod && SwitchKeyboardLayout(0) == 0)
         return;
+    if (isCodeBookOpen())
+        CloseCodeBook();
     if (m_cursor != 0)
         m_figures.groups.countOpen();
     if (m_figures.seconds > 0 && m_figures.typed > 0) {
@@ -596,6 +615,12 @@ void CCorvelleView::OnKeyDown(UINT nChar)
     case VK_DOWN:
         moveCursor(CursorMove::Down);
         break;
+    case VK_F2:
+        OpenCodeBook();
+        ShowCodeHint();
+        if (isCodeBookOpen())
+            CloseCodeBook();
+        break;
     default:
         break;
     }
@@ -621,4 +646,119 @@ void CCorvelleView::OnOptions()
 void CCorvelleView::OnHelpContents()
 {
     openWithDesktop(helpFilePath());
+}
+
+std::unique_ptr<BookReader> CCorvelleView::openBook(BookKind kind)
+{
+    BookOpenFailure failure;
+    std::unique_ptr<BookReader> book = BookReader::open(kind, programFolder(), &failure);
+    if (!book)
+        reportBookOpenFailure(this, failure);
+    return book;
+}
+
+bool CCorvelleView::OpenCodeBook()
+{
+    if (m_codeBook)
+        return true;
+    m_codeBook = openBook(BookKind::Code);
+    if (!m_codeBook)
+        return false;
+    m_maxCiLength = m_codeBook->maxWordBytes();
+    return true;
+}
+
+void CCorvelleView::CloseCodeBook()
+{
+    m_codeBook.reset();
+}
+
+bool CCorvelleView::OpenCustomCodeBook(BookKind kind)
+{
+    m_customBook = openBook(kind);
+    return m_customBook != nullptr;
+}
+
+void CCorvelleView::CloseCustomCodeBook()
+{
+    m_customBook.reset();
+}
+
+int CCorvelleView::LookupCode(QByteArrayView text, int bytes)
+{
+    m_hintCode.clear();
+    if (!OpenCodeBook())
+        return kBookUnreadable;
+    const QByteArrayView window = firstBytes(text, bytes);
+    if (!codefile::beginsWithGbkCell(window))
+        return 0;
+    try {
+        // Longest first: the first word the text begins with is the longest match.
+        for (const BookWord& word : m_codeBook->wordsBeginningWith(window)) {
+            if (word.hz.isEmpty() || !window.startsWith(word.hz))
+                continue;
+            m_hintCode = word.hasShortCode() ? word.jm : word.srm;
+            return int(word.hz.size());
+        }
+        const BookCharacter character = m_codeBook->character(codefile::GbkCellIndex(window[0], window[1]));
+        if (!character.hasCode())
+            return 0;
+        m_hintCode = character.hasShortCode() ? character.jm : character.srm;
+        return 2;
+    } catch (const dao::DaoError& error) {
+        reportBookReadFailure(this, error);
+        return kBookUnreadable;
+    }
+}
+
+int CCorvelleView::LookupCustomCode(QByteArrayView text, int bytes, int lengthLimit, bool codeWanted)
+{
+    if (!m_customBook)
+        return 0;
+    const QByteArrayView window = firstBytes(text, bytes);
+    try {
+        for (const BookWord& word : m_customBook->wordsBeginningWith(window)) {
+            if (word.length > lengthLimit || word.length < 0) {
+                afxMessageBox(this, QStringLiteral("文件被损坏"));
+                return kBookDamaged;
+            }
+            if (word.hz.isEmpty() || !window.startsWith(word.hz))
+                continue;
+            if (codeWanted) {
+                m_customCode = word.srm;
+                m_customWord = word.hz;
+            }
+            return int(word.hz.size());
+        }
+        return 0;
+    } catch (const dao::DaoError& error) {
+        reportBookReadFailure(this, error);
+        return kBookUnreadable;
+    }
+}
+
+void CCorvelleView::ShowCodeHint()
+{
+    const QByteArray& article = m_document->article();
+    const int maxWordBytes = isCodeBookOpen() ? m_maxCiLength : kDefaultMaxWordBytes;
+    const qsizetype bytes = hintWindowBytes(maxWordBytes, m_cursor, article.size() / 2);
+    if (bytes <= 0)
+        return;
+    const QByteArrayView window = QByteArrayView(article).sliced(2 * qsizetype(m_cursor), bytes);
+
+    const int code = isCodeBookOpen() ? LookupCode(window, int(bytes)) : kBookUnreadable;
+    HintMatch best{qMax(code, 0), HintSource::CodeBook, m_hintCode};
+    if (m_teacher && OpenCustomCodeBook(BookKind::Teacher)) {
+        const int teacher = LookupCustomCode(window, int(bytes), maxWordBytes, false);
+        best = longerMatch(best, {teacher, HintSource::TeacherBook, {}});
+        CloseCustomCodeBook();
+    }
+    if (m_settings.useCustomBook == 1 && OpenCustomCodeBook(BookKind::Custom)) {
+        const int custom = LookupCustomCode(window, int(bytes), maxWordBytes, true);
+        best = longerMatch(best, {custom, HintSource::CustomBook, m_customCode});
+        CloseCustomCodeBook();
+    }
+    // Without the code book a text that no user book holds may still have a code: the pane then says
+    // nothing rather than that it has none.
+    m_frame->setPaneText(0, code >= 0 || best.bytes > 0 ? codeHintText(window, best) : idleMessage());
 }

@@ -10,6 +10,7 @@
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFont>
 #include <QLabel>
 #include <QPixmap>
@@ -18,14 +19,17 @@
 #include <QTime>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 class CCorvelleDoc;
 class CMainFrame;
 class QPainter;
 
 namespace segmentation {
+class BookReader;
 class CommandRouter;
 class CursorGrid;
+enum class BookKind;
 enum class CursorMove;
 } // namespace segmentation
 
@@ -76,6 +80,35 @@ public:
         return WindowProc(msg, wParam, lParam);
     }
 
+    // What a lookup gives for a book it could not read (after the message), and for a user book whose
+    // lengths are out of range.
+    static constexpr int kBookUnreadable = -1;
+    static constexpr int kBookDamaged = -10;
+
+    // The code book, open from F2 until the hint stands; true when it is open.
+    bool OpenCodeBook();
+    void CloseCodeBook();
+    bool isCodeBookOpen() const { return m_codeBook != nullptr; }
+    // The code of the word or character the text begins with, looked at in its first `bytes` bytes; the
+    // code book is opened when it is not. The bytes the match covers (2 for a character alone) with its
+    // code, the short one where there is one, in hintCode(); 0 when the character has no code;
+    // kBookUnreadable when the book cannot be opened or read.
+    int LookupCode(QByteArrayView text, int bytes);
+    const QByteArray& hintCode() const { return m_hintCode; }
+    // One user book at a time: the teacher's or the custom book.
+    bool OpenCustomCodeBook(segmentation::BookKind kind);
+    void CloseCustomCodeBook();
+    // The longest word of the open user book that the text begins with: its bytes, 0 for none,
+    // kBookDamaged for a row whose length is negative or over lengthLimit, kBookUnreadable for a book
+    // that cannot be read. With codeWanted the matched word and its code are kept (customWord(),
+    // customCode()).
+    int LookupCustomCode(QByteArrayView text, int bytes, int lengthLimit, bool codeWanted);
+    const QByteArray& customWord() const { return m_customWord; }
+    const QByteArray& customCode() const { return m_customCode; }
+    // F2: the code of the word at the cursor from the books, into the status bar's message pane. The
+    // code book is the caller's to open; a code book that is not open is not searched.
+    void ShowCodeHint();
+
     // Mode 1 activates the input method, 0 US English; loads both layouts first when neither is
     // loaded. 1, or 0 when the input method is missing and the program is being ended.
     int SwitchKeyboardLayout(int mode);
@@ -110,6 +143,8 @@ private:
     void applySegmentationDisplay();
     void loadLayoutsAtConstruction();
     void loadLayouts(const QByteArray& imeLayoutId);
+    // The book, or nothing after the message that says why.
+    std::unique_ptr<segmentation::BookReader> openBook(segmentation::BookKind kind);
     // Characters per line from the client width and the article font, and the scroll sizes of the
     // article's lines; every paint, resize and article change.
     void updateLayout();
@@ -158,4 +193,11 @@ private:
 
     platform::HKL m_imeLayout = 0;
     platform::HKL m_englishLayout = 0;
+
+    std::unique_ptr<segmentation::BookReader> m_codeBook;
+    std::unique_ptr<segmentation::BookReader> m_customBook;
+    int m_maxCiLength = 0; // the code book's longest word in bytes, read when it opens
+    QByteArray m_hintCode;
+    QByteArray m_customWord;
+    QByteArray m_customCode;
 };

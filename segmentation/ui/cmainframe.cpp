@@ -4,6 +4,8 @@
 #include "platform/uiservice.h"
 #include "segmentation/core/frameresources.h"
 #include "segmentation/core/settings.h"
+#include "segmentation/ui/cupgradecodebookdlg.h"
+#include "segmentation/ui/cupgradecustomcodebookdlg.h"
 #include "segmentation/ui/logfontconversion.h"
 
 #include <QAbstractEventDispatcher>
@@ -56,7 +58,7 @@ int CMainFrame::OnCreate()
     if (!createToolBar())
         return -1;
     createStatusBar();
-    attachBarCommands();
+    attachFrameCommands();
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMainFrame::updateCommandStates);
     updateCommandStates();
@@ -155,7 +157,7 @@ void CMainFrame::createStatusBar()
     }
 }
 
-void CMainFrame::attachBarCommands()
+void CMainFrame::attachFrameCommands()
 {
     m_commands.setHandler(CommandTarget::Frame, ID_VIEW_TOOLBAR,
                           [this] { m_toolBar->setVisible(m_toolBar->isHidden()); });
@@ -168,6 +170,21 @@ void CMainFrame::attachBarCommands()
     // Leaving never asks to save: nothing marks the document modified.
     m_commands.setHandler(CommandTarget::Frame, ID_APP_EXIT, [this] { close(); });
     m_commands.setHandler(CommandTarget::Frame, ID_FONT_SETTING, [this] { OnFontSetting(); });
+    m_commands.setHandler(CommandTarget::Frame, ID_FILE_NEW, [this] { OnUpgradeCodeBook(); });
+    m_commands.setHandler(CommandTarget::Frame, ID_UPGRADE_CUSTOM_BOOK,
+                          [this] { OnUpgradeCustomCodeBook(); });
+}
+
+void CMainFrame::OnUpgradeCodeBook()
+{
+    CUpgradeCodeBookDlg dialog(this);
+    platform::UiService::instance().execModal(&dialog);
+}
+
+void CMainFrame::OnUpgradeCustomCodeBook()
+{
+    CUpgradeCustomCodeBookDlg dialog(this);
+    platform::UiService::instance().execModal(&dialog);
 }
 
 void CMainFrame::OnFontSetting()

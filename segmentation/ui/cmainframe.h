@@ -23,15 +23,17 @@ public:
     // picture strip cannot be loaded (the start-up then ends), else 0. Call it once, before showing.
     int OnCreate();
 
-    // Where the view, document and application attach their handlers and update rules. The frame's
-    // own ID_FILE_NEW (code-book upgrade) and ID_UPGRADE_CUSTOM_BOOK run dialogs made elsewhere: they
-    // are attached at CommandTarget::Frame by whoever builds those dialogs.
+    // Where the view, document and application attach their handlers and update rules.
     segmentation::CommandRouter& commands() { return m_commands; }
     // The action of a command id; nullptr for an id the program does not know.
     QAction* action(int id) const;
     // Sets every action's state from the update rules. Runs whenever the event loop falls idle, before
     // a menu opens and after each command.
     void updateCommandStates();
+
+    // ID_FILE_NEW and ID_UPGRADE_CUSTOM_BOOK: the code-book and custom-book upgrade dialogs, modally.
+    void OnUpgradeCodeBook();
+    void OnUpgradeCustomCodeBook();
 
     // ID_FONT_SETTING: the font dialog over the fourteen font settings, which are written back
     // whether the dialog ends with OK or not.
@@ -57,7 +59,7 @@ private:
     void createMenus();
     bool createToolBar();
     void createStatusBar();
-    void attachBarCommands();
+    void attachFrameCommands();
 
     segmentation::CommandRouter m_commands;
     std::map<int, QAction*> m_actions;

@@ -22,24 +22,15 @@ namespace codefile = platform::codefile;
 
 namespace {
 
-codefile::CodeGroupContents group(const char* code, const QStringList& texts)
-{
-    codefile::CodeGroupContents result{code, {}};
-    for (const QString& text : texts)
-        result.texts << gbk(text);
-    return result;
-}
-
 class BookReaderTest : public ::testing::Test
 {
 protected:
     void buildCodeBook(const QList<codefile::CodeGroupContents>& characters,
                        const QList<codefile::CodeGroupContents>& words)
     {
-        const QString path = m_folders.systemFolder() + "orvesk.mb";
-        ASSERT_TRUE(writeFile(path, codefile::writeCodeFile({"ReaderTest", "", "", characters, words})));
-        const BuildReport report = RebuildCodeBook(m_folders.programFolder(), path, {"t", "1K"});
-        ASSERT_TRUE(report.ok()) << report.failure->message.toStdString();
+        const QString failure =
+            booktest::buildCodeBook(m_folders.programFolder(), m_folders.systemFolder(), characters, words);
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
     }
 
     std::unique_ptr<BookReader> open(BookKind kind = BookKind::Code)
@@ -228,9 +219,7 @@ TEST_F(BookReaderTest, AnUnreadableLongestWordIsThirty)
 
 TEST_F(BookReaderTest, ReadsTheTeachersBookWithoutCodes)
 {
-    ASSERT_TRUE(writeFile(m_folders.programFolder() + "usercibiao.TXT",
-                          codefile::writeWordList({gbk("中国"), gbk("中华人民共和国"), gbk("人民")})));
-    ASSERT_TRUE(BuildUserWordBook(m_folders.programFolder()).ok());
+    ASSERT_EQ(buildTeacherBook(m_folders.programFolder(), {"中国", "中华人民共和国", "人民"}), QString());
     auto book = open(BookKind::Teacher);
     ASSERT_TRUE(book);
     EXPECT_EQ(book->wordsBeginningWith(gbk("中")),
@@ -240,11 +229,9 @@ TEST_F(BookReaderTest, ReadsTheTeachersBookWithoutCodes)
 
 TEST_F(BookReaderTest, ReadsTheCustomBookWithItsCodes)
 {
-    ASSERT_TRUE(
-        writeFile(m_folders.systemFolder() + "ZDYgbk.TXT",
-                  codefile::writeUserWordFile({{codefile::asciiCodeField("5006"), gbk("中国")},
-                                               {codefile::asciiCodeField("500601"), gbk("中国人民")}})));
-    ASSERT_TRUE(BuildCustomCodeBook(m_folders.programFolder(), m_folders.systemFolder(), 1).ok());
+    ASSERT_EQ(buildCustomBook(m_folders.programFolder(), m_folders.systemFolder(),
+                              {{"5006", "中国"}, {"500601", "中国人民"}}),
+              QString());
     auto book = open(BookKind::Custom);
     ASSERT_TRUE(book);
     EXPECT_EQ(book->wordsBeginningWith(gbk("中")),

@@ -1,7 +1,8 @@
 #include "tests/segmentation/booktestsupport.h"
 
-#include "platform/codefile.h"
 #include "platform/gbk.h"
+#include "segmentation/core/codebook.h"
+#include "segmentation/core/userwordbooks.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -86,6 +87,57 @@ int cellOf(const QString& text)
 {
     const QByteArray bytes = gbk(text);
     return platform::codefile::GbkCellIndex(bytes[0], bytes[1]);
+}
+
+platform::codefile::CodeGroupContents group(const char* code, const QStringList& texts)
+{
+    platform::codefile::CodeGroupContents result{code, {}};
+    for (const QString& text : texts)
+        result.texts << gbk(text);
+    return result;
+}
+
+namespace {
+
+QString failureOf(const segmentation::BuildReport& report)
+{
+    return report.ok() ? QString() : report.failure->message;
+}
+
+} // namespace
+
+QString buildCodeBook(const QString& programFolder, const QString& systemFolder,
+                      const QList<platform::codefile::CodeGroupContents>& characters,
+                      const QList<platform::codefile::CodeGroupContents>& words)
+{
+    const QString path = systemFolder + QLatin1String(segmentation::kCodeFileName);
+    if (!writeFile(path, platform::codefile::writeCodeFile({"BookTest", "", "", characters, words})))
+        return QStringLiteral("cannot write ") + path;
+    return failureOf(
+        segmentation::RebuildCodeBook(programFolder, path, {QStringLiteral("t"), QStringLiteral("1K")}));
+}
+
+QString buildTeacherBook(const QString& programFolder, const QStringList& words)
+{
+    QList<QByteArray> list;
+    for (const QString& word : words)
+        list << gbk(word);
+    const QString path = programFolder + QLatin1String(segmentation::kTeacherWordListName);
+    if (!writeFile(path, platform::codefile::writeWordList(list)))
+        return QStringLiteral("cannot write ") + path;
+    return failureOf(segmentation::BuildUserWordBook(programFolder));
+}
+
+QString buildCustomBook(const QString& programFolder, const QString& systemFolder,
+                        const QList<CustomWord>& words)
+{
+    QList<platform::codefile::UserWordContents> entries;
+    for (const CustomWord& word : words)
+        entries.append({platform::codefile::asciiCodeField(word.code), gbk(word.word)});
+    const QString path = systemFolder + segmentation::userWordFileNameForEdition(1);
+    if (!writeFile(path, platform::codefile::writeUserWordFile(entries)))
+        return QStringLiteral("cannot write ") + path;
+    return failureOf(segmentation::BuildCustomCodeBook(programFolder, systemFolder, 1));
 }
 
 } // namespace booktest

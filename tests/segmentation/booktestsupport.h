@@ -1,7 +1,8 @@
-// What the book tests share: the books' files read back without the recordsets, and the sample
-// code file's characters and words.
+// What the book tests share: small books built by the builders from sources the test gives, and the
+// books' files read back without the recordsets.
 #pragma once
 
+#include "platform/codefile.h"
 #include "segmentation/core/bookfiles.h"
 
 #include <QByteArray>
@@ -27,6 +28,25 @@ QList<quint16> indexCounts(const QString& path);
 QByteArray gbk(const QString& text);
 // The GBK cell of a text's first character.
 int cellOf(const QString& text);
+
+// A group of the input method's code file: a code and the characters or words that have it.
+platform::codefile::CodeGroupContents group(const char* code, const QStringList& texts);
+// A user word of the input method: its code as ASCII digits and the word.
+struct CustomWord
+{
+    const char* code;
+    QString word;
+};
+
+// Each writes the source into its folder and builds the book in the program folder (folders end in
+// '/'); the builder's message when it failed, else nothing.
+QString buildCodeBook(const QString& programFolder, const QString& systemFolder,
+                      const QList<platform::codefile::CodeGroupContents>& characters,
+                      const QList<platform::codefile::CodeGroupContents>& words);
+QString buildTeacherBook(const QString& programFolder, const QStringList& words);
+// From the simple edition's user word file.
+QString buildCustomBook(const QString& programFolder, const QString& systemFolder,
+                        const QList<CustomWord>& words);
 
 } // namespace booktest
 

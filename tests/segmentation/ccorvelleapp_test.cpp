@@ -3,9 +3,11 @@
 #include "platform/singleinstance.h"
 #include "segmentation/core/frameresources.h"
 #include "segmentation/ui/ccorvelleapp.h"
+#include "tests/ime/support/samplecodes.h"
 #include "tests/segmentation/practicewindow.h"
 
 #include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUuid>
@@ -88,11 +90,52 @@ TEST_F(AppTest, WithoutACodeBookNoEndsTheProgramAfterShowingTheWindow)
     EXPECT_TRUE(app().mainFrame()->isVisible());
 }
 
-TEST_F(AppTest, WithoutACodeBookYesGoesOn)
+TEST_F(AppTest, WithoutACodeBookYesRunsTheUpgradeDialogThatBuildsIt)
+{
+    ASSERT_TRUE(imetest::writeSampleFiles(folders.systemFolder()));
+    seams.ui.queueMessageBoxAnswer(platform::IDYES);
+    onDialog = [](QDialog* dialog) {
+        if (auto* start = dialog->findChild<QPushButton*>(QStringLiteral("Start_1")))
+            start->click();
+        return int(QDialog::Rejected); // the dialog ends only through its exit button
+    };
+    EXPECT_TRUE(app().InitInstance());
+    ASSERT_EQ(seams.ui.modalWindows().size(), 1);
+    EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CUpgradeCodeBookDlg"));
+    EXPECT_EQ(seams.ui.messageTexts(), (QStringList{kCodeBookQuestion, QStringLiteral("成功升级码本")}));
+    EXPECT_TRUE(QFile::exists(folders.programFolder() + QStringLiteral("Durid.dat")));
+}
+
+TEST_F(AppTest, WithoutACodeBookYesGoesOnWhenTheUpgradeDialogIsLeftWithoutBuilding)
 {
     seams.ui.queueMessageBoxAnswer(platform::IDYES);
+    onDialog = [](QDialog*) { return int(QDialog::Rejected); };
     EXPECT_TRUE(app().InitInstance());
     EXPECT_EQ(seams.ui.messageTexts(), QStringList{kCodeBookQuestion});
+    ASSERT_EQ(seams.ui.modalWindows().size(), 1);
+    EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CUpgradeCodeBookDlg"));
+    EXPECT_FALSE(QFile::exists(folders.programFolder() + QStringLiteral("Durid.dat")));
+}
+
+TEST_F(AppTest, TheUpgradeCommandsRunTheirDialogsAndCtrlNWaitsForTheTestsEnd)
+{
+    createCodeBook();
+    ASSERT_TRUE(app().InitInstance());
+    CommandRouter& commands = app().mainFrame()->commands();
+    EXPECT_TRUE(commands.route(ID_FILE_NEW));
+    EXPECT_TRUE(commands.route(ID_UPGRADE_CUSTOM_BOOK));
+    app().document()->takeArticle(makeArticle(QStringLiteral("中国")));
+    app().view()->OnTestStart();
+    ASSERT_TRUE(app().view()->isTesting());
+    EXPECT_FALSE(commands.route(ID_FILE_NEW));
+    EXPECT_TRUE(commands.route(ID_UPGRADE_CUSTOM_BOOK));
+
+    QStringList shown;
+    for (const auto& modal : seams.ui.modalWindows())
+        shown << modal.objectName;
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("CUpgradeCodeBookDlg"), QStringLiteral("CUpgradeCustomCodeBookDlg"),
+                           QStringLiteral("CUpgradeCustomCodeBookDlg")}));
 }
 
 TEST_F(AppTest, TheTeacherSwitchMayStandAnywhereOnTheCommandLine)
