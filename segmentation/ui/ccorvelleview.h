@@ -25,6 +25,7 @@ class QPainter;
 
 namespace segmentation {
 class CommandRouter;
+struct CommandState;
 class CursorGrid;
 enum class CursorMove;
 } // namespace segmentation
@@ -65,6 +66,11 @@ public:
 
     void OnTestStart();
     void OnTestEnd();
+    // Saves the article as a practice file under the chosen name + ".sav".
+    void OnFileSave();
+    // A practice file is saved, and a teacher exports, only an article that no test is typing.
+    void OnUpdateFileSave(segmentation::CommandState& state) const;
+    void OnUpdateFileSaveAs(segmentation::CommandState& state) const;
     void OnOptions();
     void OnHelpContents();
     void OnKeyDown(platform::UINT nChar);
