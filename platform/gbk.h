@@ -14,6 +14,11 @@ constexpr bool isLeadByte(unsigned char byte)
 {
     return byte >= 0x81 && byte <= 0xFE;
 }
+// The second byte of a GBK double-byte character: 0x40..0xFE without 0x7F.
+constexpr bool isTrailByte(unsigned char byte)
+{
+    return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
+}
 // True when every character of text has a GBK form.
 bool canEncode(QStringView text);
 

@@ -43,4 +43,23 @@ inline constexpr char kTypedCorrectlyDigit = '2';
 inline constexpr char kTypedWronglyDigit = '3';
 inline constexpr char kShortCodeDigit = '4';
 
+// The figure a word of this many characters counts in: one character is a single character, two to
+// four their own figures, five or more a multi-character word. A word has at least one character.
+constexpr ArticleStatistic statisticOfWordLength(qsizetype characters)
+{
+    Q_ASSERT(characters >= 1);
+    switch (characters) {
+    case 1:
+        return SingleCharacters;
+    case 2:
+        return TwoCharacterWords;
+    case 3:
+        return ThreeCharacterWords;
+    case 4:
+        return FourCharacterWords;
+    default:
+        return MultiCharacterWords;
+    }
+}
+
 } // namespace segmentation

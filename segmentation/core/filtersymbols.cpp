@@ -1,7 +1,7 @@
 #include "segmentation/core/filtersymbols.h"
 
 #include "platform/gbk.h"
-#include "platform/atomicfile.h"
+#include "segmentation/core/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,11 +32,6 @@ constexpr qsizetype kBlanks = 10;
 
 // A list far beyond any symbol set (GBK has 24066 characters) is a damaged file, not one to load whole.
 constexpr qint64 kMaxFileSize = 1 << 20;
-
-bool isTrailByte(unsigned char byte)
-{
-    return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
-}
 
 // Lines as the C runtime's text mode reads them: CR LF is one line end, a last line may lack it.
 QList<QByteArray> splitLines(const QByteArray& content)
@@ -79,7 +74,7 @@ QString filterFilePath(const QString& programFolder)
 bool startsWithDoubleByteCharacter(QByteArrayView bytes)
 {
     return bytes.size() >= 2 && platform::gbk::isLeadByte(static_cast<unsigned char>(bytes[0])) &&
-           isTrailByte(static_cast<unsigned char>(bytes[1]));
+           platform::gbk::isTrailByte(static_cast<unsigned char>(bytes[1]));
 }
 
 QByteArray filterLine(QByteArrayView symbol, QByteArrayView description)
@@ -132,15 +127,10 @@ QByteArray LoadFilterSymbols(const QString& programFolder, QString* error)
 
 bool writeFilterFile(const QString& path, const QList<QByteArray>& lines, QString* error)
 {
-    QByteArray content;
+    QByteArray text;
     for (const QByteArray& line : lines)
-        content += line + "\r\n";
-    QString why;
-    if (platform::writeFileAtomically(path, content, &why))
-        return true;
-    if (error)
-        *error = QStringLiteral("不能写入%1：%2").arg(path, why);
-    return false;
+        text += line + '\n';
+    return writeTextFile(path, text, error);
 }
 
 bool WriteDefaultFilterFile(const QString& path, QString* error)

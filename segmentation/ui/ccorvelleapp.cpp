@@ -10,6 +10,8 @@
 #include "segmentation/ui/ccorvelledoc.h"
 #include "segmentation/ui/ccorvelleview.h"
 #include "segmentation/ui/cmainframe.h"
+#include "segmentation/ui/copensampledlg.h"
+#include "segmentation/ui/csavearticleasdlg.h"
 
 #include <QFileInfo>
 
@@ -63,6 +65,8 @@ bool CCorvelleApp::createFrameViewAndDocument()
     CommandRouter& commands = m_frame->commands();
     m_view->attachCommands(commands);
     m_document->attachCommands(commands, m_frame.get());
+    m_document->setArticleSource(ID_OPEN_SAMPLE, modalArticleDialog<COpenSampleDlg>());
+    m_document->setArticleExport(exportArticle);
     commands.setHandler(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
     connect(m_document, &CCorvelleDoc::titleChanged, m_frame.get(), &CMainFrame::setDocumentTitle);
     connect(m_document, &CCorvelleDoc::articleChanged, m_view, &CCorvelleView::OnUpdate);

@@ -18,6 +18,7 @@
 #include "segmentation/core/frameresources.h"
 #include "segmentation/core/helpfile.h"
 #include "segmentation/core/logfont.h"
+#include "segmentation/core/practicefile.h"
 #include "segmentation/ui/afxmessagebox.h"
 #include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/ccorvelledoc.h"
@@ -176,6 +177,11 @@ void CCorvelleView::attachCommands(CommandRouter& commands)
                                   [this](CommandState& state) { state.enabled = !m_testing; });
     commands.setUpdateHandler(CommandTarget::View, ID_TEST_END,
                               [this](CommandState& state) { state.enabled = m_testing; });
+    commands.setHandler(CommandTarget::View, ID_FILE_SAVE, [this] { OnFileSave(); });
+    commands.setUpdateHandler(CommandTarget::View, ID_FILE_SAVE,
+                              [this](CommandState& state) { OnUpdateFileSave(state); });
+    commands.setUpdateHandler(CommandTarget::View, ID_FILE_SAVE_AS,
+                              [this](CommandState& state) { OnUpdateFileSaveAs(state); });
 }
 
 void CCorvelleView::OnInitialUpdate()
@@ -387,6 +393,33 @@ void CCorvelleView::OnTestStart()
     m_figures.groups = KeystrokeGroups();
     m_figures.typed = 0;
     m_figures.keystrokes = 0;
+}
+
+void CCorvelleView::OnFileSave()
+{
+    if (!m_document->isLoaded()) {
+        afxMessageBox(this, QStringLiteral("请先打开测试文档!"));
+        return;
+    }
+    const QString chosen =
+        UiService::instance().saveFileName(this, QString(), QString(), QStringLiteral("存储文件 (*.sav)"));
+    if (chosen.isEmpty())
+        return;
+    const Article article{m_document->article(), m_document->segmentationPattern(),
+                          m_document->shortCodePattern(), m_document->statistics()};
+    QString error;
+    if (!writePracticeFile(practiceFilePath(chosen), article, &error))
+        afxMessageBox(this, error);
+}
+
+void CCorvelleView::OnUpdateFileSave(CommandState& state) const
+{
+    state.enabled = m_document->isLoaded() && !m_testing;
+}
+
+void CCorvelleView::OnUpdateFileSaveAs(CommandState& state) const
+{
+    state.enabled = m_teacher && m_document->isLoaded() && !m_testing;
 }
 
 void CCorvelleView::createCursorIcon()

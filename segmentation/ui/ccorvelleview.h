@@ -28,6 +28,7 @@ class QPainter;
 namespace segmentation {
 class BookReader;
 class CommandRouter;
+struct CommandState;
 class CursorGrid;
 enum class BookKind;
 enum class CursorMove;
@@ -69,6 +70,11 @@ public:
 
     void OnTestStart();
     void OnTestEnd();
+    // Saves the article as a practice file under the chosen name + ".sav".
+    void OnFileSave();
+    // A practice file is saved, and a teacher exports, only an article that no test is typing.
+    void OnUpdateFileSave(segmentation::CommandState& state) const;
+    void OnUpdateFileSaveAs(segmentation::CommandState& state) const;
     void OnOptions();
     void OnHelpContents();
     void OnKeyDown(platform::UINT nChar);
