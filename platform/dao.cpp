@@ -260,6 +260,15 @@ public:
         }
     }
 
+    // A text as the file holds it, UTF-8; other values as value() gives them.
+    QVariant utf8Value(int column) const
+    {
+        if (sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
+            return value(column);
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+        return QByteArray(text, sqlite3_column_bytes(m_statement, column));
+    }
+
     QStringList columnNames() const
     {
         QStringList names;
@@ -866,6 +875,58 @@ QString Recordset::text(const QString& name) const
 {
     const QVariant value = field(name);
     return value.isNull() ? QString() : value.toString();
+}
+
+QVariantList Recordset::readRows(int count, const QStringList& fields, Texts texts) const
+{
+    Connection& c = d->db();
+    QVariantList values;
+    if (!d->hasCurrent() || count <= 0)
+        return values;
+    QStringList columns;
+    for (const QString& field : fields)
+        columns << quoted(d->columns.at(d->column(field)));
+    const auto first = d->rows.begin() + d->position;
+    const auto last = first + std::min<qsizetype>(count, d->size() - d->position);
+    values.reserve((last - first) * columns.size());
+    const auto take = [&](const Statement& query, int firstColumn) {
+        for (int i = 0; i < columns.size(); ++i)
+            values.append(texts == Texts::AsUtf8 ? query.utf8Value(firstColumn + i)
+                                                 : query.value(firstColumn + i));
+    };
+    // A stretch in natural order is one walk along the table, which is what readers of books take;
+    // any other is read a row at a time.
+    if (std::is_sorted(first, last) && std::adjacent_find(first, last) == last) {
+        const QByteArray sql =
+            QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
+                .arg(columns.join(u','), quoted(d->table))
+                .toUtf8();
+        Statement query(c, sql, "cannot read a row of %1", d->table);
+        query.bindInteger(1, *first);
+        query.bindInteger(2, *(last - 1));
+        auto expected = first;
+        // Rows another connection added since the recordset opened are not in it and are passed over.
+        while (expected != last && query.next()) {
+            if (query.integer(0) != *expected)
+                continue;
+            take(query, 1);
+            ++expected;
+        }
+        if (expected != last)
+            fail(QStringLiteral("a row of %1 was deleted").arg(d->table));
+        return values;
+    }
+    const QByteArray sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                               .arg(columns.join(u','), quoted(d->table))
+                               .toUtf8();
+    for (auto row = first; row != last; ++row) {
+        Statement query(c, sql, "cannot read a row of %1", d->table);
+        query.bindInteger(1, *row);
+        if (!query.next())
+            fail(QStringLiteral("a row of %1 was deleted").arg(d->table));
+        take(query, 0);
+    }
+    return values;
 }
 
 void Recordset::setField(const QString& name, const QVariant& value)

@@ -119,6 +119,17 @@ public:
     // Field of the current row (or of the pending AddNew/Edit buffer); throws for an unknown field.
     QVariant field(const QString& name) const;
     QString text(const QString& name) const; // NULL reads as an empty text
+    // The named fields of up to `count` rows from the current one on, in the recordset's order (fewer
+    // when the recordset ends first), read together rather than row by row: the values of one row
+    // after the other, fields.size() a row. The cursor stays where it is. For a reader that takes a
+    // stretch of rows at once; texts come as they are stored, UTF-8 bytes (a QByteArray), when it
+    // turns them into another form anyway. Throws when a row has gone.
+    enum class Texts
+    {
+        AsStrings,
+        AsUtf8,
+    };
+    QVariantList readRows(int count, const QStringList& fields, Texts texts = Texts::AsStrings) const;
     void setField(const QString& name, const QVariant& value);
     QStringList fieldNames() const;
 

@@ -539,6 +539,43 @@ TEST_F(DaoBookTest, AnOrderedQueryMovesAndAppendsLikeATable)
               (QStringList{QStringLiteral("late"), QStringLiteral("changed"), QStringLiteral("added")}));
 }
 
+// A stretch read at once gives what walking the cursor over it would, in the recordset's order.
+TEST_F(DaoBookTest, AStretchOfRowsIsReadAtOnceInTheRecordsetsOrder)
+{
+    add({{QStringLiteral("中"), 3, 1},
+         {QStringLiteral("b"), 1, 2},
+         {QStringLiteral("c"), 2, 3},
+         {QStringLiteral("d"), 1, 4}});
+    const QStringList fields{QStringLiteral("hz"), QStringLiteral("cilength")};
+    auto natural = m_db->OpenRecordset(QStringLiteral("select * from CitemBiao"), RecordsetType::Dynaset);
+    EXPECT_EQ(natural->readRows(2, fields, Recordset::Texts::AsUtf8),
+              (QVariantList{QStringLiteral("中").toUtf8(), 1, QByteArray("b"), 2}));
+    natural->Move(2);
+    EXPECT_EQ(natural->readRows(5, fields), (QVariantList{QStringLiteral("c"), 3, QStringLiteral("d"), 4}));
+    EXPECT_EQ(natural->text(QStringLiteral("hz")), QStringLiteral("c")); // the cursor stays
+    natural->MoveLast();
+    natural->MoveNext();
+    EXPECT_TRUE(natural->readRows(5, fields).isEmpty());
+
+    auto ordered = m_db->OpenRecordset(
+        QStringLiteral("select * from CitemBiao Order by first ASC,CiLength DESC"), RecordsetType::Dynaset);
+    EXPECT_EQ(
+        ordered->readRows(4, {QStringLiteral("hz")}),
+        (QVariantList{QStringLiteral("d"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("中")}));
+}
+
+TEST_F(DaoBookTest, AStretchPassesOverRowsAddedElsewhereAndFailsOnRowsDeletedElsewhere)
+{
+    add({{QStringLiteral("a"), 1, 1}, {QStringLiteral("b"), 1, 1}});
+    auto reader = m_db->OpenRecordset(QStringLiteral("select * from CitemBiao"), RecordsetType::Dynaset);
+    add({{QStringLiteral("later"), 1, 1}});
+    EXPECT_EQ(reader->readRows(3, {QStringLiteral("hz")}),
+              (QVariantList{QStringLiteral("a"), QStringLiteral("b")}));
+    QSqlQuery(m_db->connection()).exec(QStringLiteral("DELETE FROM CitemBiao WHERE hz = 'b'"));
+    EXPECT_THROW(reader->readRows(2, {QStringLiteral("hz")}), DaoError);
+    EXPECT_THROW(reader->readRows(1, {QStringLiteral("pinyin")}), DaoError);
+}
+
 class DaoBadQueryTest : public DaoBookTest, public ::testing::WithParamInterface<const char*>
 {
 };
