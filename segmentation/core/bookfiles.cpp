@@ -51,6 +51,9 @@ QString bookText(QByteArrayView gbk)
 
 QByteArray gbkBytes(const QString& text)
 {
+    // Codes and placeholders are ASCII, which is the same in every form.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLatin1();
     return platform::gbk::encode(text);
 }
 
@@ -83,6 +86,37 @@ QList<std::optional<QString>> storableTexts(const QList<QByteArray>& texts)
     for (const QByteArray& text : texts)
         result.append(storableText(text));
     return result;
+}
+
+QList<QByteArray> gbkBytesOfUtf8Texts(const QList<QByteArray>& utf8Texts)
+{
+    QList<QByteArray> parts;
+    parts.reserve(utf8Texts.size());
+    // ASCII is the same in both forms; only the rest is converted, joined by line ends as above: when
+    // no text holds one, they come back apart.
+    QList<qsizetype> converted;
+    QByteArray joined;
+    for (qsizetype i = 0; i < utf8Texts.size(); ++i) {
+        const QByteArray& text = utf8Texts.at(i);
+        if (std::all_of(text.cbegin(), text.cend(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            parts.append(text);
+        } else {
+            parts.append(QByteArray());
+            if (!converted.isEmpty())
+                joined += '\n';
+            joined += text;
+            converted.append(i);
+        }
+    }
+    if (converted.isEmpty())
+        return parts;
+    const QList<QByteArray> gbk = gbkBytes(QString::fromUtf8(joined)).split('\n');
+    for (qsizetype k = 0; k < converted.size(); ++k) {
+        const qsizetype i = converted.at(k);
+        parts[i] = gbk.size() == converted.size() ? gbk.at(k) : gbkBytes(QString::fromUtf8(utf8Texts.at(i)));
+    }
+    return parts;
 }
 
 } // namespace segmentation

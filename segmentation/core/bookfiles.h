@@ -67,5 +67,8 @@ QByteArray gbkBytes(const QString& text);
 std::optional<QString> storableText(QByteArrayView gbk);
 // The same for a whole build's texts, in two conversions instead of two for every text.
 QList<std::optional<QString>> storableTexts(const QList<QByteArray>& texts);
+// The bytes of many stored texts, each given as the UTF-8 the database holds, in one conversion
+// instead of one for every text.
+QList<QByteArray> gbkBytesOfUtf8Texts(const QList<QByteArray>& utf8Texts);
 
 } // namespace segmentation

@@ -27,6 +27,7 @@ struct BookReader::Private
     std::unique_ptr<Recordset> words;
     std::unique_ptr<Recordset> characters;
     QHash<int, QList<BookWord>> wordsByCell;
+    QHash<int, BookCharacter> charactersByCell;
     std::optional<int> maxWordBytes;
 
     int count(int cell) const { return qFromLittleEndian<quint16>(counts + 2 * cell); }
@@ -51,14 +52,31 @@ struct BookReader::Private
         rs.MoveFirst();
         // Counts of 24066 cells of at most 65535 each stay below 2^31.
         rs.Move(int(starts[std::size_t(cell)]));
-        for (int i = 0; i < n && !rs.isEOF(); ++i, rs.MoveNext()) {
+        if (rs.isEOF())
+            return result;
+        // The words of a character lie together: they are read in one go, and their texts turned
+        // into GBK in one conversion.
+        QStringList fields{QStringLiteral("cilength"), QStringLiteral("hz")};
+        if (kind != BookKind::Teacher)
+            fields << QStringLiteral("srm");
+        if (kind == BookKind::Code)
+            fields << QStringLiteral("Jm");
+        const QVariantList values = rs.readRows(n, fields, Recordset::Texts::AsUtf8);
+        QList<QByteArray> texts;
+        texts.reserve(values.size());
+        for (qsizetype i = 0; i < values.size(); ++i)
+            if (i % fields.size() != 0)
+                texts.append(values.at(i).toByteArray());
+        const QList<QByteArray> bytes = gbkBytesOfUtf8Texts(texts);
+        result.reserve(values.size() / fields.size());
+        for (qsizetype row = 0, text = 0; row < values.size(); row += fields.size()) {
             BookWord word;
-            word.hz = gbkBytes(rs.text(QStringLiteral("hz")));
+            word.length = values.at(row).toInt();
+            word.hz = bytes.at(text++);
             if (kind != BookKind::Teacher)
-                word.srm = gbkBytes(rs.text(QStringLiteral("srm")));
+                word.srm = bytes.at(text++);
             if (kind == BookKind::Code)
-                word.jm = gbkBytes(rs.text(QStringLiteral("Jm")));
-            word.length = rs.field(QStringLiteral("cilength")).toInt();
+                word.jm = bytes.at(text++);
             result.append(std::move(word));
         }
         return result;
@@ -142,15 +160,19 @@ BookCharacter BookReader::character(int cell)
     const BookCharacter none{kNoCharacter.toLatin1(), kNoCode.toLatin1(), kNoShortCode.toLatin1()};
     if (d->kind != BookKind::Code || cell < 0 || cell >= kGbkCellCount)
         return none;
+    if (const auto known = d->charactersByCell.constFind(cell); known != d->charactersByCell.cend())
+        return *known;
     Recordset& rs = d->recordset(d->characters, "select * from ZiBiao");
-    if (rs.isEOF() && rs.isBOF())
-        return none;
-    rs.MoveFirst();
-    rs.Move(cell);
-    if (rs.isEOF())
-        return none;
-    return {gbkBytes(rs.text(QStringLiteral("hz"))), gbkBytes(rs.text(QStringLiteral("srm"))),
-            gbkBytes(rs.text(QStringLiteral("Jm")))};
+    BookCharacter row = none;
+    if (!(rs.isEOF() && rs.isBOF())) {
+        rs.MoveFirst();
+        rs.Move(cell);
+        if (!rs.isEOF())
+            row = {gbkBytes(rs.text(QStringLiteral("hz"))), gbkBytes(rs.text(QStringLiteral("srm"))),
+                   gbkBytes(rs.text(QStringLiteral("Jm")))};
+    }
+    d->charactersByCell.insert(cell, row);
+    return row;
 }
 
 int BookReader::maxWordBytes()

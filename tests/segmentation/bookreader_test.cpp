@@ -22,23 +22,14 @@ namespace codefile = platform::codefile;
 
 namespace {
 
-codefile::CodeGroupContents group(const char* code, const QStringList& texts)
-{
-    codefile::CodeGroupContents result{code, {}};
-    for (const QString& text : texts)
-        result.texts << gbk(text);
-    return result;
-}
-
 class BookReaderTest : public ::testing::Test
 {
 protected:
     void buildCodeBook(const QList<codefile::CodeGroupContents>& characters,
                        const QList<codefile::CodeGroupContents>& words)
     {
-        const QString path = m_folders.systemFolder() + "orvesk.mb";
-        ASSERT_TRUE(writeFile(path, codefile::writeCodeFile({"ReaderTest", "", "", characters, words})));
-        const BuildReport report = RebuildCodeBook(m_folders.programFolder(), path, {"t", "1K"});
+        const BuildReport report =
+            booktest::buildCodeBook(m_folders.programFolder(), m_folders.systemFolder(), characters, words);
         ASSERT_TRUE(report.ok()) << report.failure->message.toStdString();
     }
 

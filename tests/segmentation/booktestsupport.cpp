@@ -2,6 +2,8 @@
 
 #include "platform/codefile.h"
 #include "platform/gbk.h"
+#include "segmentation/core/codebook.h"
+#include "segmentation/core/userwordbooks.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -10,6 +12,8 @@
 #include <QtEndian>
 
 namespace booktest {
+
+namespace codefile = platform::codefile;
 
 QList<QStringList> queryRows(const QString& databasePath, const QString& sql)
 {
@@ -86,6 +90,47 @@ int cellOf(const QString& text)
 {
     const QByteArray bytes = gbk(text);
     return platform::codefile::GbkCellIndex(bytes[0], bytes[1]);
+}
+
+codefile::CodeGroupContents group(const char* code, const QStringList& texts)
+{
+    codefile::CodeGroupContents result{code, {}};
+    for (const QString& text : texts)
+        result.texts << gbk(text);
+    return result;
+}
+
+segmentation::BuildReport buildCodeBook(const QString& programFolder, const QString& systemFolder,
+                                        const QList<codefile::CodeGroupContents>& characters,
+                                        const QList<codefile::CodeGroupContents>& words)
+{
+    const QString path = systemFolder + QStringLiteral("orvesk.mb");
+    if (!writeFile(path, codefile::writeCodeFile({"BookTest", "", "", characters, words})))
+        return {segmentation::BuildFailure{segmentation::BuildFailure::Kind::SourceNotOpened, path},
+                {},
+                false,
+                0};
+    return segmentation::RebuildCodeBook(programFolder, path, {QStringLiteral("t"), QStringLiteral("1K")});
+}
+
+segmentation::BuildReport buildTeacherBook(const QString& programFolder, const QStringList& words)
+{
+    QList<QByteArray> list;
+    for (const QString& word : words)
+        list << gbk(word);
+    writeFile(programFolder + QLatin1String(segmentation::kTeacherWordListName),
+              codefile::writeWordList(list));
+    return segmentation::BuildUserWordBook(programFolder);
+}
+
+segmentation::BuildReport buildCustomBook(const QString& programFolder, const QString& systemFolder,
+                                          const QList<CustomWord>& words)
+{
+    QList<codefile::UserWordContents> entries;
+    for (const CustomWord& word : words)
+        entries.append({codefile::asciiCodeField(word.code), gbk(word.word)});
+    writeFile(systemFolder + QStringLiteral("ZDYgbk.TXT"), codefile::writeUserWordFile(entries));
+    return segmentation::BuildCustomCodeBook(programFolder, systemFolder, 1);
 }
 
 } // namespace booktest

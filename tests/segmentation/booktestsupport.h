@@ -1,7 +1,9 @@
-// What the book tests share: the books' files read back without the recordsets, and the sample
-// code file's characters and words.
+// What the book tests share: small books built through the builders from files written with the
+// formats' own writers, and the books' files read back without the recordsets.
 #pragma once
 
+#include "platform/codefile.h"
+#include "segmentation/core/bookbuild.h"
 #include "segmentation/core/bookfiles.h"
 
 #include <QByteArray>
@@ -27,6 +29,24 @@ QList<quint16> indexCounts(const QString& path);
 QByteArray gbk(const QString& text);
 // The GBK cell of a text's first character.
 int cellOf(const QString& text);
+
+// A group of a code file: its code and its characters or words.
+platform::codefile::CodeGroupContents group(const char* code, const QStringList& texts);
+// The code book of the program folder, rebuilt from a code file of these groups written as the
+// system folder's orvesk.mb.
+segmentation::BuildReport buildCodeBook(const QString& programFolder, const QString& systemFolder,
+                                        const QList<platform::codefile::CodeGroupContents>& characters,
+                                        const QList<platform::codefile::CodeGroupContents>& words);
+// The teacher's book, built from a usercibiao.TXT of these words.
+segmentation::BuildReport buildTeacherBook(const QString& programFolder, const QStringList& words);
+// The custom book, built from a ZDYgbk.TXT (the simple edition's) of these codes and words.
+struct CustomWord
+{
+    const char* code;
+    QString word;
+};
+segmentation::BuildReport buildCustomBook(const QString& programFolder, const QString& systemFolder,
+                                          const QList<CustomWord>& words);
 
 } // namespace booktest
 

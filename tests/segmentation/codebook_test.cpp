@@ -21,14 +21,6 @@ namespace {
 
 const FileInfoTexts kShown{QStringLiteral("2002年05月01日 08:00:00"), QStringLiteral("599K")};
 
-codefile::CodeGroupContents group(const char* code, const QStringList& texts)
-{
-    codefile::CodeGroupContents result{code, {}};
-    for (const QString& text : texts)
-        result.texts << gbk(text);
-    return result;
-}
-
 QByteArray codeFile(const QList<codefile::CodeGroupContents>& characters,
                     const QList<codefile::CodeGroupContents>& words)
 {
