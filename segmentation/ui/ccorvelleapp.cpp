@@ -9,6 +9,7 @@
 #include "segmentation/ui/caboutdlg.h"
 #include "segmentation/ui/ccorvelledoc.h"
 #include "segmentation/ui/ccorvelleview.h"
+#include "segmentation/ui/cimportarticledlg.h"
 #include "segmentation/ui/cmainframe.h"
 
 #include <QFileInfo>
@@ -63,6 +64,7 @@ bool CCorvelleApp::createFrameViewAndDocument()
     CommandRouter& commands = m_frame->commands();
     m_view->attachCommands(commands);
     m_document->attachCommands(commands, m_frame.get());
+    m_document->setArticleSource(ID_FILE_OPEN, segmentation::modalArticleDialog<CImportArticleDlg>());
     commands.setHandler(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
     connect(m_document, &CCorvelleDoc::titleChanged, m_frame.get(), &CMainFrame::setDocumentTitle);
     connect(m_document, &CCorvelleDoc::articleChanged, m_view, &CCorvelleView::OnUpdate);
