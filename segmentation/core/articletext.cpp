@@ -81,7 +81,10 @@ ArticleFileText readArticleFile(const QString& path)
 
 ArticleFileText readArticleFile(QIODevice& file)
 {
-    const QByteArray head = file.read(kArticleFileHeadBytes);
+    // A device of known size is read as far as it goes: read() would make room for the whole head.
+    const qint64 wanted =
+        file.isSequential() ? kArticleFileHeadBytes : qMin(kArticleFileHeadBytes, file.size() - file.pos());
+    const QByteArray head = file.read(qMax<qint64>(wanted, 0));
     if (head.isEmpty() && !file.atEnd())
         return {ArticleFileText::Outcome::Unreadable, {}, unreadable(file)};
     if (head.contains('\0'))

@@ -73,7 +73,6 @@ void CImportArticleDlg::OnSelectFile()
     if (path.isEmpty())
         return;
     m_path = path;
-    m_article.shortCodePattern.clear();
     const ArticleFileText read = readArticleFile(path);
     if (read.outcome == ArticleFileText::Outcome::Read && isLongEnoughForPractice(read.text)) {
         m_text = read.text;
