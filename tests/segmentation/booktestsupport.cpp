@@ -113,10 +113,22 @@ segmentation::BuildReport buildCodeBook(const QString& programFolder, const QStr
     return segmentation::RebuildCodeBook(programFolder, path, {QStringLiteral("t"), QStringLiteral("1K")});
 }
 
-segmentation::BuildReport buildTeacherBook(const QString& programFolder, const QStringList& words)
+segmentation::BuildReport buildCodeBook(const QString& programFolder, const QString& systemFolder,
+                                        const QString& entries)
+{
+    QList<codefile::CodeGroupContents> characters;
+    QList<codefile::CodeGroupContents> words;
+    for (const QString& entry : entries.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = entry.split(u'=');
+        (parts[0].size() == 1 ? characters : words) << group(parts[1].toLatin1().constData(), {parts[0]});
+    }
+    return buildCodeBook(programFolder, systemFolder, characters, words);
+}
+
+segmentation::BuildReport buildTeacherBook(const QString& programFolder, const QString& words)
 {
     QList<QByteArray> list;
-    for (const QString& word : words)
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts))
         list << gbk(word);
     writeFile(programFolder + QLatin1String(segmentation::kTeacherWordListName),
               codefile::writeWordList(list));
@@ -124,12 +136,14 @@ segmentation::BuildReport buildTeacherBook(const QString& programFolder, const Q
 }
 
 segmentation::BuildReport buildCustomBook(const QString& programFolder, const QString& systemFolder,
-                                          const QList<CustomWord>& words)
+                                          const QString& entries)
 {
-    QList<codefile::UserWordContents> entries;
-    for (const CustomWord& word : words)
-        entries.append({codefile::asciiCodeField(word.code), gbk(word.word)});
-    writeFile(systemFolder + QStringLiteral("ZDYgbk.TXT"), codefile::writeUserWordFile(entries));
+    QList<codefile::UserWordContents> list;
+    for (const QString& entry : entries.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = entry.split(u'=');
+        list.append({codefile::asciiCodeField(parts[1].toLatin1()), gbk(parts[0])});
+    }
+    writeFile(systemFolder + QStringLiteral("ZDYgbk.TXT"), codefile::writeUserWordFile(list));
     return segmentation::BuildCustomCodeBook(programFolder, systemFolder, 1);
 }
 

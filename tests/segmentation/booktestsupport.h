@@ -37,16 +37,15 @@ platform::codefile::CodeGroupContents group(const char* code, const QStringList&
 segmentation::BuildReport buildCodeBook(const QString& programFolder, const QString& systemFolder,
                                         const QList<platform::codefile::CodeGroupContents>& characters,
                                         const QList<platform::codefile::CodeGroupContents>& words);
-// The teacher's book, built from a usercibiao.TXT of these words.
-segmentation::BuildReport buildTeacherBook(const QString& programFolder, const QStringList& words);
-// The custom book, built from a ZDYgbk.TXT (the simple edition's) of these codes and words.
-struct CustomWord
-{
-    const char* code;
-    QString word;
-};
+// The same from entries "text=code" separated by blanks, each a group of its own in the order given:
+// a text of one character goes into the character section, a longer one into the word section.
+segmentation::BuildReport buildCodeBook(const QString& programFolder, const QString& systemFolder,
+                                        const QString& entries);
+// The teacher's book, built from a usercibiao.TXT of these words (separated by blanks).
+segmentation::BuildReport buildTeacherBook(const QString& programFolder, const QString& words);
+// The custom book, built from a ZDYgbk.TXT (the simple edition's) of entries "word=code".
 segmentation::BuildReport buildCustomBook(const QString& programFolder, const QString& systemFolder,
-                                          const QList<CustomWord>& words);
+                                          const QString& entries);
 
 } // namespace booktest
 
