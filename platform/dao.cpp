@@ -260,14 +260,7 @@ public:
         }
     }
 
-    // A text as the file holds it, UTF-8; other values as value() gives them.
-    QVariant utf8Value(int column) const
-    {
-        if (sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
-            return value(column);
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-        return QByteArray(text, sqlite3_column_bytes(m_statement, column));
-    }
+    sqlite3_stmt* handle() const { return m_statement; }
 
     QStringList columnNames() const
     {
@@ -877,23 +870,33 @@ QString Recordset::text(const QString& name) const
     return value.isNull() ? QString() : value.toString();
 }
 
-QVariantList Recordset::readRows(int count, const QStringList& fields, Texts texts) const
+QByteArrayView RowValues::text(int field) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, m_firstColumn + field));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_statement, m_firstColumn + field) : 0);
+}
+
+qint64 RowValues::integer(int field) const
+{
+    return sqlite3_column_int64(m_statement, m_firstColumn + field);
+}
+
+bool RowValues::isNull(int field) const
+{
+    return sqlite3_column_type(m_statement, m_firstColumn + field) == SQLITE_NULL;
+}
+
+void Recordset::readRows(int count, const QStringList& fields,
+                         const std::function<void(const RowValues&)>& row) const
 {
     Connection& c = d->db();
-    QVariantList values;
     if (!d->hasCurrent() || count <= 0)
-        return values;
+        return;
     QStringList columns;
     for (const QString& field : fields)
         columns << quoted(d->columns.at(d->column(field)));
     const auto first = d->rows.begin() + d->position;
     const auto last = first + std::min<qsizetype>(count, d->size() - d->position);
-    values.reserve((last - first) * columns.size());
-    const auto take = [&](const Statement& query, int firstColumn) {
-        for (int i = 0; i < columns.size(); ++i)
-            values.append(texts == Texts::AsUtf8 ? query.utf8Value(firstColumn + i)
-                                                 : query.value(firstColumn + i));
-    };
     // A stretch in natural order is one walk along the table, which is what readers of books take;
     // any other is read a row at a time.
     if (std::is_sorted(first, last) && std::adjacent_find(first, last) == last) {
@@ -909,24 +912,23 @@ QVariantList Recordset::readRows(int count, const QStringList& fields, Texts tex
         while (expected != last && query.next()) {
             if (query.integer(0) != *expected)
                 continue;
-            take(query, 1);
+            row(RowValues(query.handle(), 1));
             ++expected;
         }
         if (expected != last)
             fail(QStringLiteral("a row of %1 was deleted").arg(d->table));
-        return values;
+        return;
     }
     const QByteArray sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                                .arg(columns.join(u','), quoted(d->table))
                                .toUtf8();
-    for (auto row = first; row != last; ++row) {
+    for (auto rowid = first; rowid != last; ++rowid) {
         Statement query(c, sql, "cannot read a row of %1", d->table);
-        query.bindInteger(1, *row);
+        query.bindInteger(1, *rowid);
         if (!query.next())
             fail(QStringLiteral("a row of %1 was deleted").arg(d->table));
-        take(query, 0);
+        row(RowValues(query.handle(), 0));
     }
-    return values;
 }
 
 void Recordset::setField(const QString& name, const QVariant& value)

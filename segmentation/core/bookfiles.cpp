@@ -88,34 +88,43 @@ QList<std::optional<QString>> storableTexts(const QList<QByteArray>& texts)
     return result;
 }
 
-QList<QByteArray> gbkBytesOfUtf8Texts(const QList<QByteArray>& utf8Texts)
+namespace {
+
+bool isAscii(QByteArrayView bytes)
 {
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+QByteArray gbkBytesOfStored(QByteArrayView utf8)
+{
+    // Codes and placeholders are ASCII, which is the same in every form.
+    return isAscii(utf8) ? utf8.toByteArray() : gbkBytes(QString::fromUtf8(utf8));
+}
+
+void StoredTexts::append(QByteArrayView utf8)
+{
+    if (!m_ends.isEmpty())
+        m_joined += '\n';
+    m_joined += utf8;
+    m_ends.append(m_joined.size());
+}
+
+QList<QByteArray> StoredTexts::gbkBytes() const
+{
+    // Joined by line ends, as above: when no text holds one, they come back apart.
     QList<QByteArray> parts;
-    parts.reserve(utf8Texts.size());
-    // ASCII is the same in both forms; only the rest is converted, joined by line ends as above: when
-    // no text holds one, they come back apart.
-    QList<qsizetype> converted;
-    QByteArray joined;
-    for (qsizetype i = 0; i < utf8Texts.size(); ++i) {
-        const QByteArray& text = utf8Texts.at(i);
-        if (std::all_of(text.cbegin(), text.cend(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-            parts.append(text);
-        } else {
-            parts.append(QByteArray());
-            if (!converted.isEmpty())
-                joined += '\n';
-            joined += text;
-            converted.append(i);
-        }
-    }
-    if (converted.isEmpty())
+    if (m_ends.isEmpty())
         return parts;
-    const QList<QByteArray> gbk = gbkBytes(QString::fromUtf8(joined)).split('\n');
-    for (qsizetype k = 0; k < converted.size(); ++k) {
-        const qsizetype i = converted.at(k);
-        parts[i] = gbk.size() == converted.size() ? gbk.at(k) : gbkBytes(QString::fromUtf8(utf8Texts.at(i)));
-    }
+    parts = isAscii(m_joined) ? m_joined.split('\n')
+                              : segmentation::gbkBytes(QString::fromUtf8(m_joined)).split('\n');
+    if (parts.size() == m_ends.size())
+        return parts;
+    parts.clear();
+    for (qsizetype i = 0, start = 0; i < m_ends.size(); start = m_ends.at(i++) + 1)
+        parts.append(gbkBytesOfStored(QByteArrayView(m_joined).sliced(start, m_ends.at(i) - start)));
     return parts;
 }
 

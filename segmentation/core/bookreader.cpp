@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QtEndian>
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace segmentation {
@@ -54,31 +56,29 @@ struct BookReader::Private
         rs.Move(int(starts[std::size_t(cell)]));
         if (rs.isEOF())
             return result;
-        // The words of a character lie together: they are read in one go, and their texts turned
-        // into GBK in one conversion.
+        // The words of a character lie together: they are read in one go, and the words turned into
+        // GBK in one conversion.
         QStringList fields{QStringLiteral("cilength"), QStringLiteral("hz")};
         if (kind != BookKind::Teacher)
             fields << QStringLiteral("srm");
         if (kind == BookKind::Code)
             fields << QStringLiteral("Jm");
-        const QVariantList values = rs.readRows(n, fields, Recordset::Texts::AsUtf8);
-        QList<QByteArray> texts;
-        texts.reserve(values.size());
-        for (qsizetype i = 0; i < values.size(); ++i)
-            if (i % fields.size() != 0)
-                texts.append(values.at(i).toByteArray());
-        const QList<QByteArray> bytes = gbkBytesOfUtf8Texts(texts);
-        result.reserve(values.size() / fields.size());
-        for (qsizetype row = 0, text = 0; row < values.size(); row += fields.size()) {
+        StoredTexts hz;
+        result.reserve(n);
+        rs.readRows(n, fields, [&](const platform::dao::RowValues& row) {
             BookWord word;
-            word.length = values.at(row).toInt();
-            word.hz = bytes.at(text++);
+            word.length = int(std::clamp<qint64>(row.integer(0), std::numeric_limits<int>::min(),
+                                                 std::numeric_limits<int>::max()));
+            hz.append(row.text(1));
             if (kind != BookKind::Teacher)
-                word.srm = bytes.at(text++);
+                word.srm = gbkBytesOfStored(row.text(2));
             if (kind == BookKind::Code)
-                word.jm = bytes.at(text++);
+                word.jm = gbkBytesOfStored(row.text(3));
             result.append(std::move(word));
-        }
+        });
+        const QList<QByteArray> words = hz.gbkBytes();
+        for (qsizetype i = 0; i < result.size(); ++i)
+            result[i].hz = words.at(i);
         return result;
     }
 };
