@@ -260,6 +260,8 @@ public:
         }
     }
 
+    sqlite3_stmt* handle() const { return m_statement; }
+
     QStringList columnNames() const
     {
         QStringList names;
@@ -866,6 +868,67 @@ QString Recordset::text(const QString& name) const
 {
     const QVariant value = field(name);
     return value.isNull() ? QString() : value.toString();
+}
+
+QByteArrayView RowValues::text(int field) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, m_firstColumn + field));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(m_statement, m_firstColumn + field) : 0);
+}
+
+qint64 RowValues::integer(int field) const
+{
+    return sqlite3_column_int64(m_statement, m_firstColumn + field);
+}
+
+bool RowValues::isNull(int field) const
+{
+    return sqlite3_column_type(m_statement, m_firstColumn + field) == SQLITE_NULL;
+}
+
+void Recordset::readRows(int count, const QStringList& fields,
+                         const std::function<void(const RowValues&)>& row) const
+{
+    Connection& c = d->db();
+    if (!d->hasCurrent() || count <= 0)
+        return;
+    QStringList columns;
+    for (const QString& field : fields)
+        columns << quoted(d->columns.at(d->column(field)));
+    const auto first = d->rows.begin() + d->position;
+    const auto last = first + std::min<qsizetype>(count, d->size() - d->position);
+    // A stretch in natural order is one walk along the table, which is what readers of books take;
+    // any other is read a row at a time.
+    if (std::is_sorted(first, last) && std::adjacent_find(first, last) == last) {
+        const QByteArray sql =
+            QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
+                .arg(columns.join(u','), quoted(d->table))
+                .toUtf8();
+        Statement query(c, sql, "cannot read a row of %1", d->table);
+        query.bindInteger(1, *first);
+        query.bindInteger(2, *(last - 1));
+        auto expected = first;
+        // Rows another connection added since the recordset opened are not in it and are passed over.
+        while (expected != last && query.next()) {
+            if (query.integer(0) != *expected)
+                continue;
+            row(RowValues(query.handle(), 1));
+            ++expected;
+        }
+        if (expected != last)
+            fail(QStringLiteral("a row of %1 was deleted").arg(d->table));
+        return;
+    }
+    const QByteArray sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                               .arg(columns.join(u','), quoted(d->table))
+                               .toUtf8();
+    for (auto rowid = first; rowid != last; ++rowid) {
+        Statement query(c, sql, "cannot read a row of %1", d->table);
+        query.bindInteger(1, *rowid);
+        if (!query.next())
+            fail(QStringLiteral("a row of %1 was deleted").arg(d->table));
+        row(RowValues(query.handle(), 0));
+    }
 }
 
 void Recordset::setField(const QString& name, const QVariant& value)

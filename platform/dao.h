@@ -1,12 +1,16 @@
 // A DAO-like database and recordset over SQLite files (Qt SQL), for code written against DAO.
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <stdexcept>
+
+struct sqlite3_stmt;
 
 namespace platform::dao {
 
@@ -50,6 +54,26 @@ struct FieldSpec
 
 class Recordset;
 struct Connection;
+
+// One row of a stretch being read: its fields' values as the file holds them, valid during the call
+// that hands them over.
+class RowValues
+{
+public:
+    // A text as its stored UTF-8 bytes, a number as its digits; empty for NULL.
+    QByteArrayView text(int field) const;
+    // A number; a text as the engine converts it (0 when it holds none).
+    qint64 integer(int field) const;
+    bool isNull(int field) const;
+
+private:
+    friend class Recordset;
+    RowValues(sqlite3_stmt* statement, int firstColumn) : m_statement(statement), m_firstColumn(firstColumn)
+    {
+    }
+    sqlite3_stmt* m_statement;
+    int m_firstColumn;
+};
 
 class Database
 {
@@ -119,6 +143,13 @@ public:
     // Field of the current row (or of the pending AddNew/Edit buffer); throws for an unknown field.
     QVariant field(const QString& name) const;
     QString text(const QString& name) const; // NULL reads as an empty text
+    // The named fields of up to `count` rows from the current one on, in the recordset's order (fewer
+    // when the recordset ends first), read together rather than row by row and handed to `row` one row
+    // after the other. The cursor stays where it is. For a reader that takes a stretch of rows at once
+    // and turns their values into its own form; `row` may not use the recordset. Throws when a row has
+    // gone.
+    void readRows(int count, const QStringList& fields,
+                  const std::function<void(const RowValues&)>& row) const;
     void setField(const QString& name, const QVariant& value);
     QStringList fieldNames() const;
 

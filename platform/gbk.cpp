@@ -48,14 +48,17 @@ bool endsWithLoneLeadByte(QByteArrayView bytes)
     return leads % 2 == 1;
 }
 
-bool isValidUtf8(const QByteArray& bytes)
+// A stateful decoder keeps a character cut off at the end for the bytes that would follow, which is
+// no error; a stateless one takes the end as the end.
+bool isValidUtf8(QByteArrayView bytes, bool wholeFile)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           wholeFile ? QStringDecoder::Flag::Stateless : QStringDecoder::Flag::Default);
     const QString decoded = decoder.decode(bytes); // the conversion runs only when the result is taken
     return !decoder.hasError();
 }
 
-bool hasNonAscii(const QByteArray& bytes)
+bool hasNonAscii(QByteArrayView bytes)
 {
     for (char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -93,14 +96,20 @@ bool canEncode(QStringView text)
     return !converter.hasError();
 }
 
-QByteArray importedTextToGbk(const QByteArray& fileBytes)
+ImportedEncoding importedTextEncoding(QByteArrayView head, bool wholeFile)
 {
     static constexpr QByteArrayView kUtf8Bom = "\xEF\xBB\xBF";
-    if (fileBytes.startsWith(kUtf8Bom))
-        return encode(QString::fromUtf8(fileBytes.sliced(kUtf8Bom.size())));
-    if (hasNonAscii(fileBytes) && isValidUtf8(fileBytes))
-        return encode(QString::fromUtf8(fileBytes));
-    return fileBytes;
+    if (head.startsWith(kUtf8Bom))
+        return {true, kUtf8Bom.size()};
+    return {hasNonAscii(head) && isValidUtf8(head, wholeFile), 0};
+}
+
+QByteArray importedTextToGbk(const QByteArray& fileBytes)
+{
+    const ImportedEncoding encoding = importedTextEncoding(fileBytes);
+    if (!encoding.utf8)
+        return fileBytes;
+    return encode(QString::fromUtf8(QByteArrayView(fileBytes).sliced(encoding.markBytes)));
 }
 
 } // namespace platform::gbk

@@ -26,4 +26,14 @@ bool canEncode(QStringView text);
 // holding non-ASCII bytes, it is re-encoded to GBK (the mark dropped); anything else is taken as GBK.
 QByteArray importedTextToGbk(const QByteArray& fileBytes);
 
+// The same rule for a reader that takes only the head of a long file: whether these bytes are UTF-8
+// and how many bytes of byte-order mark to skip. When the head is not the whole file, a character
+// cut off at its end does not count against UTF-8.
+struct ImportedEncoding
+{
+    bool utf8 = false;
+    qsizetype markBytes = 0;
+};
+ImportedEncoding importedTextEncoding(QByteArrayView head, bool wholeFile = true);
+
 } // namespace platform::gbk

@@ -51,6 +51,9 @@ QString bookText(QByteArrayView gbk)
 
 QByteArray gbkBytes(const QString& text)
 {
+    // Codes and placeholders are ASCII, which is the same in every form.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLatin1();
     return platform::gbk::encode(text);
 }
 
@@ -83,6 +86,46 @@ QList<std::optional<QString>> storableTexts(const QList<QByteArray>& texts)
     for (const QByteArray& text : texts)
         result.append(storableText(text));
     return result;
+}
+
+namespace {
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+QByteArray gbkBytesOfStored(QByteArrayView utf8)
+{
+    // Codes and placeholders are ASCII, which is the same in every form.
+    return isAscii(utf8) ? utf8.toByteArray() : gbkBytes(QString::fromUtf8(utf8));
+}
+
+void StoredTexts::append(QByteArrayView utf8)
+{
+    if (!m_ends.isEmpty())
+        m_joined += '\n';
+    m_joined += utf8;
+    m_ends.append(m_joined.size());
+}
+
+QList<QByteArray> StoredTexts::gbkBytes() const
+{
+    // Joined by line ends, as above: when no text holds one, they come back apart.
+    QList<QByteArray> parts;
+    if (m_ends.isEmpty())
+        return parts;
+    parts = isAscii(m_joined) ? m_joined.split('\n')
+                              : segmentation::gbkBytes(QString::fromUtf8(m_joined)).split('\n');
+    if (parts.size() == m_ends.size())
+        return parts;
+    parts.clear();
+    for (qsizetype i = 0, start = 0; i < m_ends.size(); start = m_ends.at(i++) + 1)
+        parts.append(gbkBytesOfStored(QByteArrayView(m_joined).sliced(start, m_ends.at(i) - start)));
+    return parts;
 }
 
 } // namespace segmentation

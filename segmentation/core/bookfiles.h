@@ -67,5 +67,19 @@ QByteArray gbkBytes(const QString& text);
 std::optional<QString> storableText(QByteArrayView gbk);
 // The same for a whole build's texts, in two conversions instead of two for every text.
 QList<std::optional<QString>> storableTexts(const QList<QByteArray>& texts);
+// The bytes of a text as the database holds it, in UTF-8.
+QByteArray gbkBytesOfStored(QByteArrayView utf8);
+// Many stored texts gathered to be turned into their bytes in one conversion, not one each.
+class StoredTexts
+{
+public:
+    void append(QByteArrayView utf8);
+    // In the order appended.
+    QList<QByteArray> gbkBytes() const;
+
+private:
+    QByteArray m_joined;
+    QList<qsizetype> m_ends;
+};
 
 } // namespace segmentation

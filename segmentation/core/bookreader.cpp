@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QtEndian>
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace segmentation {
@@ -27,6 +29,7 @@ struct BookReader::Private
     std::unique_ptr<Recordset> words;
     std::unique_ptr<Recordset> characters;
     QHash<int, QList<BookWord>> wordsByCell;
+    QHash<int, BookCharacter> charactersByCell;
     std::optional<int> maxWordBytes;
 
     int count(int cell) const { return qFromLittleEndian<quint16>(counts + 2 * cell); }
@@ -51,16 +54,31 @@ struct BookReader::Private
         rs.MoveFirst();
         // Counts of 24066 cells of at most 65535 each stay below 2^31.
         rs.Move(int(starts[std::size_t(cell)]));
-        for (int i = 0; i < n && !rs.isEOF(); ++i, rs.MoveNext()) {
+        if (rs.isEOF())
+            return result;
+        // The words of a character lie together: they are read in one go, and the words turned into
+        // GBK in one conversion.
+        QStringList fields{QStringLiteral("cilength"), QStringLiteral("hz")};
+        if (kind != BookKind::Teacher)
+            fields << QStringLiteral("srm");
+        if (kind == BookKind::Code)
+            fields << QStringLiteral("Jm");
+        StoredTexts hz;
+        result.reserve(n);
+        rs.readRows(n, fields, [&](const platform::dao::RowValues& row) {
             BookWord word;
-            word.hz = gbkBytes(rs.text(QStringLiteral("hz")));
+            word.length = int(std::clamp<qint64>(row.integer(0), std::numeric_limits<int>::min(),
+                                                 std::numeric_limits<int>::max()));
+            hz.append(row.text(1));
             if (kind != BookKind::Teacher)
-                word.srm = gbkBytes(rs.text(QStringLiteral("srm")));
+                word.srm = gbkBytesOfStored(row.text(2));
             if (kind == BookKind::Code)
-                word.jm = gbkBytes(rs.text(QStringLiteral("Jm")));
-            word.length = rs.field(QStringLiteral("cilength")).toInt();
+                word.jm = gbkBytesOfStored(row.text(3));
             result.append(std::move(word));
-        }
+        });
+        const QList<QByteArray> words = hz.gbkBytes();
+        for (qsizetype i = 0; i < result.size(); ++i)
+            result[i].hz = words.at(i);
         return result;
     }
 };
@@ -142,15 +160,19 @@ BookCharacter BookReader::character(int cell)
     const BookCharacter none{kNoCharacter.toLatin1(), kNoCode.toLatin1(), kNoShortCode.toLatin1()};
     if (d->kind != BookKind::Code || cell < 0 || cell >= kGbkCellCount)
         return none;
+    if (const auto known = d->charactersByCell.constFind(cell); known != d->charactersByCell.cend())
+        return *known;
     Recordset& rs = d->recordset(d->characters, "select * from ZiBiao");
-    if (rs.isEOF() && rs.isBOF())
-        return none;
-    rs.MoveFirst();
-    rs.Move(cell);
-    if (rs.isEOF())
-        return none;
-    return {gbkBytes(rs.text(QStringLiteral("hz"))), gbkBytes(rs.text(QStringLiteral("srm"))),
-            gbkBytes(rs.text(QStringLiteral("Jm")))};
+    BookCharacter row = none;
+    if (!(rs.isEOF() && rs.isBOF())) {
+        rs.MoveFirst();
+        rs.Move(cell);
+        if (!rs.isEOF())
+            row = {gbkBytes(rs.text(QStringLiteral("hz"))), gbkBytes(rs.text(QStringLiteral("srm"))),
+                   gbkBytes(rs.text(QStringLiteral("Jm")))};
+    }
+    d->charactersByCell.insert(cell, row);
+    return row;
 }
 
 int BookReader::maxWordBytes()

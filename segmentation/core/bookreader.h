@@ -99,7 +99,8 @@ public:
     const QList<BookWord>& wordsBeginningWith(QByteArrayView text);
 
     // The code book's ZiBiao row of a cell; the placeholders for a cell out of range or not in the
-    // table, and in the word books. Throws platform::dao::DaoError when the database cannot be read.
+    // table, and in the word books. A row read once is kept for the reader's lifetime. Throws
+    // platform::dao::DaoError when the database cannot be read.
     BookCharacter character(int cell);
 
     // The code book's MaxCiLength from FileInfo: the widest stretch of text, in bytes, that can match

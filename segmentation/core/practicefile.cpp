@@ -141,7 +141,7 @@ PracticeFileRead readPracticeFile(QByteArrayView bytes)
 
     article.segmentationPattern = lines[0].bytes.toByteArray();
     article.shortCodePattern = lines[1].bytes.toByteArray();
-    article.text = doubleByteText(bytes.sliced(at));
+    article.text = takeDoubleByteCharacters(bytes.sliced(at));
     if (article.text.isEmpty())
         return refuse(PracticeFileProblem::NoText);
     if (article.segmentationPattern.size() != article.characterCount() ||

@@ -9,6 +9,7 @@
 #include "segmentation/ui/caboutdlg.h"
 #include "segmentation/ui/ccorvelledoc.h"
 #include "segmentation/ui/ccorvelleview.h"
+#include "segmentation/ui/cimportarticledlg.h"
 #include "segmentation/ui/cmainframe.h"
 #include "segmentation/ui/copensampledlg.h"
 #include "segmentation/ui/csavearticleasdlg.h"
@@ -65,6 +66,7 @@ bool CCorvelleApp::createFrameViewAndDocument()
     CommandRouter& commands = m_frame->commands();
     m_view->attachCommands(commands);
     m_document->attachCommands(commands, m_frame.get());
+    m_document->setArticleSource(ID_FILE_OPEN, modalArticleDialog<CImportArticleDlg>());
     m_document->setArticleSource(ID_OPEN_SAMPLE, modalArticleDialog<COpenSampleDlg>());
     m_document->setArticleExport(exportArticle);
     commands.setHandler(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });

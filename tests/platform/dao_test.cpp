@@ -539,6 +539,56 @@ TEST_F(DaoBookTest, AnOrderedQueryMovesAndAppendsLikeATable)
               (QStringList{QStringLiteral("late"), QStringLiteral("changed"), QStringLiteral("added")}));
 }
 
+// The texts (as stored) and numbers of a stretch read at once, one row after the other.
+QStringList stretch(const Recordset& records, int count, const QStringList& fields)
+{
+    QStringList values;
+    records.readRows(count, fields, [&](const platform::dao::RowValues& row) {
+        for (int i = 0; i < fields.size(); ++i)
+            values << (row.isNull(i) ? QStringLiteral("<null>") : QString::fromUtf8(row.text(i)));
+    });
+    return values;
+}
+
+// A stretch read at once gives what walking the cursor over it would, in the recordset's order.
+TEST_F(DaoBookTest, AStretchOfRowsIsReadAtOnceInTheRecordsetsOrder)
+{
+    add({{QStringLiteral("中"), 3, 1},
+         {QStringLiteral("b"), 1, 2},
+         {QStringLiteral("c"), 2, 3},
+         {QStringLiteral("d"), 1, 4}});
+    const QStringList fields{QStringLiteral("hz"), QStringLiteral("cilength"), QStringLiteral("first")};
+    auto natural = m_db->OpenRecordset(QStringLiteral("select * from CitemBiao"), RecordsetType::Dynaset);
+    EXPECT_EQ(stretch(*natural, 2, fields),
+              (QStringList{QStringLiteral("中"), QStringLiteral("1"), QStringLiteral("3"),
+                           QStringLiteral("b"), QStringLiteral("2"), QStringLiteral("1")}));
+    natural->Move(2);
+    EXPECT_EQ(stretch(*natural, 5, {QStringLiteral("hz")}),
+              (QStringList{QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_EQ(natural->text(QStringLiteral("hz")), QStringLiteral("c")); // the cursor stays
+    natural->MoveLast();
+    natural->MoveNext();
+    EXPECT_TRUE(stretch(*natural, 5, fields).isEmpty());
+
+    auto ordered = m_db->OpenRecordset(
+        QStringLiteral("select * from CitemBiao Order by first ASC,CiLength DESC"), RecordsetType::Dynaset);
+    EXPECT_EQ(
+        stretch(*ordered, 4, {QStringLiteral("hz")}),
+        (QStringList{QStringLiteral("d"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("中")}));
+}
+
+TEST_F(DaoBookTest, AStretchPassesOverRowsAddedElsewhereAndFailsOnRowsDeletedElsewhere)
+{
+    add({{QStringLiteral("a"), 1, 1}, {QStringLiteral("b"), 1, 1}});
+    auto reader = m_db->OpenRecordset(QStringLiteral("select * from CitemBiao"), RecordsetType::Dynaset);
+    add({{QStringLiteral("later"), 1, 1}});
+    EXPECT_EQ(stretch(*reader, 3, {QStringLiteral("hz")}),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    QSqlQuery(m_db->connection()).exec(QStringLiteral("DELETE FROM CitemBiao WHERE hz = 'b'"));
+    EXPECT_THROW(stretch(*reader, 2, {QStringLiteral("hz")}), DaoError);
+    EXPECT_THROW(stretch(*reader, 1, {QStringLiteral("pinyin")}), DaoError);
+}
+
 class DaoBadQueryTest : public DaoBookTest, public ::testing::WithParamInterface<const char*>
 {
 };

@@ -126,4 +126,15 @@ INSTANTIATE_TEST_SUITE_P(
                       ImportCase{"Empty", QByteArray(), QByteArray()}),
     [](const ::testing::TestParamInfo<ImportCase>& info) { return std::string(info.param.name); });
 
+// A reader that takes only a file's head: a character cut off at its end is no sign of another encoding.
+TEST(ImportedHead, ACharacterCutOffAtTheEndOfAHeadKeepsItUtf8)
+{
+    const QByteArray cut = kChineseUtf8.chopped(1);
+    EXPECT_TRUE(gbk::importedTextEncoding(cut, false).utf8);
+    EXPECT_FALSE(gbk::importedTextEncoding(cut, true).utf8);
+    EXPECT_FALSE(gbk::importedTextEncoding(kChineseGbk, false).utf8);
+    EXPECT_FALSE(gbk::importedTextEncoding("plain ASCII", false).utf8);
+    EXPECT_EQ(gbk::importedTextEncoding("\xEF\xBB\xBF" + kChineseGbk, true).markBytes, 3);
+}
+
 } // namespace

@@ -12,6 +12,8 @@
 
 namespace booktest {
 
+namespace codefile = platform::codefile;
+
 QList<QStringList> queryRows(const QString& databasePath, const QString& sql)
 {
     QList<QStringList> rows;
@@ -138,6 +140,35 @@ QString buildCustomBook(const QString& programFolder, const QString& systemFolde
     if (!writeFile(path, platform::codefile::writeUserWordFile(entries)))
         return QStringLiteral("cannot write ") + path;
     return failureOf(segmentation::BuildCustomCodeBook(programFolder, systemFolder, 1));
+}
+
+QString buildCodeBook(const QString& programFolder, const QString& systemFolder, const QString& entries)
+{
+    QList<platform::codefile::CodeGroupContents> characters;
+    QList<platform::codefile::CodeGroupContents> words;
+    for (const QString& entry : entries.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = entry.split(u'=');
+        (parts[0].size() == 1 ? characters : words) << group(parts[1].toLatin1().constData(), {parts[0]});
+    }
+    return buildCodeBook(programFolder, systemFolder, characters, words);
+}
+
+QString buildTeacherBook(const QString& programFolder, const QString& words)
+{
+    return buildTeacherBook(programFolder, words.split(u' ', Qt::SkipEmptyParts));
+}
+
+QString buildCustomBook(const QString& programFolder, const QString& systemFolder, const QString& entries)
+{
+    const QStringList parts = entries.split(u' ', Qt::SkipEmptyParts);
+    // The codes live here while the words point at them.
+    QList<QByteArray> codes;
+    for (const QString& entry : parts)
+        codes << entry.section(u'=', 1).toLatin1();
+    QList<CustomWord> words;
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        words.append({codes[i].constData(), parts[i].section(u'=', 0, 0)});
+    return buildCustomBook(programFolder, systemFolder, words);
 }
 
 } // namespace booktest

@@ -47,6 +47,12 @@ QString buildTeacherBook(const QString& programFolder, const QStringList& words)
 // From the simple edition's user word file.
 QString buildCustomBook(const QString& programFolder, const QString& systemFolder,
                         const QList<CustomWord>& words);
+// The same from entries "text=code" separated by blanks, each a group of its own in the order given:
+// a text of one character goes into the character section, a longer one into the word section.
+QString buildCodeBook(const QString& programFolder, const QString& systemFolder, const QString& entries);
+// The teacher's book from words separated by blanks; the custom book from entries "word=code".
+QString buildTeacherBook(const QString& programFolder, const QString& words);
+QString buildCustomBook(const QString& programFolder, const QString& systemFolder, const QString& entries);
 
 } // namespace booktest
 

@@ -168,4 +168,14 @@ TEST_F(AppTest, AboutRunsTheAboutBox)
     EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CAboutDlg"));
 }
 
+TEST_F(AppTest, TheImportCommandRunsTheImportDialog)
+{
+    createCodeBook();
+    ASSERT_TRUE(app().InitInstance());
+    seams.ui.setModalHandler([](QDialog*) { return int(QDialog::Rejected); });
+    EXPECT_TRUE(app().mainFrame()->commands().route(ID_FILE_OPEN));
+    ASSERT_EQ(seams.ui.modalWindows().size(), 1);
+    EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CImportArticleDlg"));
+}
+
 } // namespace

@@ -114,10 +114,10 @@ TEST(PracticeFileTest, TheTextSkipsSingleBytesAndStopsAtTenThousandCharacters)
 
 TEST(ArticleTextTest, ALeadByteIsTakenWithTheTrailByteAfterItAndOneWithoutIsSkipped)
 {
-    EXPECT_EQ(doubleByteText("a\xD6\xD0\r\n\xB9\x41z\xB9"), QByteArray("\xD6\xD0\xB9\x41"));
-    EXPECT_EQ(doubleByteText("\xD6\n\xD6\xD0\x81\x7F\xB9\x81\x40"), QByteArray("\xD6\xD0\xB9\x81"));
-    EXPECT_EQ(doubleByteText("\xD6\xD0\xB9\x41\xB9\x41", 5), QByteArray("\xD6\xD0\xB9\x41"));
-    EXPECT_EQ(doubleByteText("plain ASCII\r\n"), QByteArray());
+    EXPECT_EQ(takeDoubleByteCharacters("a\xD6\xD0\r\n\xB9\x41z\xB9"), QByteArray("\xD6\xD0\xB9\x41"));
+    EXPECT_EQ(takeDoubleByteCharacters("\xD6\n\xD6\xD0\x81\x7F\xB9\x81\x40"), QByteArray("\xD6\xD0\xB9\x81"));
+    EXPECT_EQ(takeDoubleByteCharacters("\xD6\xD0\xB9\x41\xB9\x41", 5), QByteArray("\xD6\xD0\xB9\x41"));
+    EXPECT_EQ(takeDoubleByteCharacters("plain ASCII\r\n"), QByteArray());
 }
 
 struct DamagedCase

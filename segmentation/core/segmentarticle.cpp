@@ -1,0 +1,271 @@
+#include "segmentation/core/segmentarticle.h"
+
+#include "platform/codefile.h"
+#include "platform/dao.h"
+#include "segmentation/core/bookreader.h"
+
+#include <memory>
+#include <optional>
+
+namespace segmentation {
+namespace {
+
+using End = Segmentation::End;
+using platform::dao::DaoError;
+
+QString databaseMessage(BookKind kind, const QString& detail)
+{
+    const QString name = bookFiles(kind, QString()).database;
+    QString text;
+    switch (kind) {
+    case BookKind::Code:
+        text = QStringLiteral("码本文件%1不能读取，请重新升级码本！").arg(name);
+        break;
+    case BookKind::Teacher:
+        text =
+            QStringLiteral("教师词库%1不能读取，请检查%2！").arg(name, QLatin1String(kTeacherWordListName));
+        break;
+    case BookKind::Custom:
+        text = QStringLiteral("自定义码本%1不能读取，请升级自定义码本！").arg(name);
+        break;
+    }
+    return text + u'\n' + detail;
+}
+
+class Segmenter
+{
+public:
+    Segmenter(const QByteArray& text, const SegmentationOptions& options, SegmentationHost& host)
+        : m_options(options), m_host(host)
+    {
+        Article& article = m_result.article;
+        article.text = text;
+        // The text holds whole characters; a stray last byte is no character and gets no digit.
+        m_length = text.size() - text.size() % 2;
+        article.segmentationPattern = QByteArray(m_length / 2, kEvenWordDigit);
+        article.shortCodePattern = article.segmentationPattern;
+        article.statistics[TestCharacters] = qint32(m_length / 2);
+    }
+
+    Segmentation run()
+    {
+        try {
+            segment();
+        } catch (const DaoError& error) {
+            m_host.message(databaseMessage(m_lookingUp, QString::fromUtf8(error.what())));
+            m_result.end = End::Abandoned;
+        }
+        if (m_progressShown)
+            m_host.hideProgress();
+        return m_result;
+    }
+
+private:
+    // The book of the program folder; nothing when it cannot be used, and the end that follows.
+    std::unique_ptr<BookReader> openBook(BookKind kind, End* end)
+    {
+        BookOpenFailure failure;
+        auto book = BookReader::open(kind, m_options.programFolder, &failure);
+        if (book)
+            return book;
+        *end = openFailureEnd(kind, failure);
+        return nullptr;
+    }
+
+    End openFailureEnd(BookKind kind, const BookOpenFailure& failure)
+    {
+        if (failure.kind == BookOpenFailure::Kind::DatabaseNotOpened) {
+            m_host.message(databaseMessage(kind, failure.message));
+            return End::Abandoned;
+        }
+        m_host.plainMessage(failure.message);
+        return End::EndedEarly;
+    }
+
+    // Asks for the custom upgrade as long as the custom book's index is missing.
+    std::optional<End> openCustomBook()
+    {
+        for (;;) {
+            BookOpenFailure failure;
+            m_custom = BookReader::open(BookKind::Custom, m_options.programFolder, &failure);
+            if (m_custom)
+                return std::nullopt;
+            if (failure.kind != BookOpenFailure::Kind::IndexNotOpened)
+                return openFailureEnd(BookKind::Custom, failure);
+            m_host.plainMessage(QString::fromUtf8(kCustomBookMissingMessage));
+            if (!m_host.upgradeCustomBook()) {
+                m_host.message(QStringLiteral("没有自定义码本，已取消本次导入！"));
+                return End::Abandoned;
+            }
+        }
+    }
+
+    // A damaged word book is told once, and gives no match wherever it is damaged.
+    int matchInWordBook(BookKind kind, BookReader& book, QByteArrayView window, bool& told)
+    {
+        m_lookingUp = kind;
+        const int result = MatchCustomWord(book, window, m_maxCiLength);
+        if (result == kDamagedWordBook && !told) {
+            m_host.message(QString::fromUtf8(kWordBookDamagedMessage));
+            told = true;
+        }
+        return result;
+    }
+
+    void segment()
+    {
+        End end = End::Finished;
+        std::unique_ptr<BookReader> code = openBook(BookKind::Code, &end);
+        if (!code)
+            return endAt(0, end);
+        m_host.showProgress(1, int(m_length));
+        m_progressShown = true;
+        m_maxCiLength = code->maxWordBytes();
+        if (m_maxCiLength < kFewestWordBytesAllowed || m_maxCiLength > kMostWordBytesAllowed) {
+            m_host.message(
+                QStringLiteral("码本已损坏（最长的词为%1字节），请重新升级码本！").arg(m_maxCiLength));
+            return endAt(0, End::Abandoned);
+        }
+        std::unique_ptr<BookReader> teacher;
+        if (m_options.teacher && !(teacher = openBook(BookKind::Teacher, &end)))
+            return endAt(0, end);
+
+        ArticleStatistics& statistics = m_result.article.statistics;
+        const QByteArrayView text(m_result.article.text.constData(), m_length);
+        char digit = kEvenWordDigit;
+        for (qsizetype position = 0; position < m_length;) {
+            const QByteArrayView window =
+                text.sliced(position, qMin<qsizetype>(m_maxCiLength, m_length - position));
+            m_lookingUp = BookKind::Code;
+            int result = MatchWord(*code, window, statistics);
+            if (teacher)
+                result =
+                    qMax(result, matchInWordBook(BookKind::Teacher, *teacher, window, m_teacherDamageTold));
+            if (m_options.customBook) {
+                if (!m_custom) {
+                    if (const std::optional<End> failed = openCustomBook())
+                        return endAt(position, *failed, digit);
+                }
+                result =
+                    qMax(result, matchInWordBook(BookKind::Custom, *m_custom, window, m_customDamageTold));
+            }
+
+            bool shortCode = false;
+            bool counted = false;
+            if (result == 0) {
+                result = 2;
+                ++statistics[m_options.symbolsFiltered ? SingleCharacters : Symbols];
+                counted = true;
+            } else if (result > m_maxCiLength) {
+                result /= kShortCodeFactor;
+                shortCode = true;
+            }
+            // A sound book matches whole characters within the window; a damaged one is kept to them.
+            const qsizetype bytes = qBound(qsizetype(2), qsizetype(result - result % 2), m_length - position);
+            if (!counted)
+                ++statistics[segmentStatistic(bytes)];
+            mark(position, bytes, digit, shortCode ? kShortCodeDigit : digit);
+            digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+            position += bytes;
+            m_host.setProgress(int(position));
+        }
+    }
+
+    static ArticleStatistic segmentStatistic(qsizetype bytes)
+    {
+        switch (bytes) {
+        case 2:
+            return SingleCharacters;
+        case 4:
+            return TwoCharacterWords;
+        case 6:
+            return ThreeCharacterWords;
+        case 8:
+            return FourCharacterWords;
+        default:
+            return MultiCharacterWords;
+        }
+    }
+
+    void mark(qsizetype position, qsizetype bytes, char digit, char shortCodeDigit)
+    {
+        Article& article = m_result.article;
+        for (qsizetype character = position / 2; character < (position + bytes) / 2; ++character) {
+            article.segmentationPattern[character] = digit;
+            article.shortCodePattern[character] = shortCodeDigit;
+        }
+    }
+
+    // The part of the text not reached becomes one-character segments, so the patterns always cover
+    // the text and alternate as they do elsewhere.
+    void endAt(qsizetype position, End end, char digit = kEvenWordDigit)
+    {
+        m_result.end = end;
+        if (end != End::EndedEarly)
+            return;
+        for (; position < m_length; position += 2) {
+            mark(position, 2, digit, digit);
+            digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+        }
+    }
+
+    const SegmentationOptions& m_options;
+    SegmentationHost& m_host;
+    Segmentation m_result;
+    qsizetype m_length = 0;
+    int m_maxCiLength = kDefaultMaxWordBytes;
+    bool m_progressShown = false;
+    std::unique_ptr<BookReader> m_custom;
+    bool m_teacherDamageTold = false;
+    bool m_customDamageTold = false;
+    BookKind m_lookingUp = BookKind::Code; // whose database a failure is about
+};
+
+} // namespace
+
+int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics)
+{
+    if (!platform::codefile::beginsWithGbkCell(window))
+        return 0;
+    for (const BookWord& word : codeBook.wordsBeginningWith(window)) {
+        if (word.hz.isEmpty() || !window.startsWith(word.hz))
+            continue;
+        if (word.hasShortCode()) {
+            statistics[BestKeystrokes] += qint32(word.jm.size());
+            ++statistics[ShortCodeWords];
+            return int(word.hz.size()) * kShortCodeFactor;
+        }
+        statistics[BestKeystrokes] += qint32(word.srm.size());
+        return int(word.hz.size());
+    }
+    const BookCharacter character =
+        codeBook.character(platform::codefile::GbkCellIndex(window[0], window[1]));
+    if (!character.hasCode())
+        return 0;
+    if (character.hasShortCode()) {
+        statistics[BestKeystrokes] += qint32(character.jm.size());
+        ++statistics[ShortCodeCharacters];
+        return 2 * kShortCodeFactor;
+    }
+    statistics[BestKeystrokes] += qint32(character.srm.size());
+    return 2;
+}
+
+int MatchCustomWord(BookReader& wordBook, QByteArrayView window, int maxCiLength)
+{
+    for (const BookWord& word : wordBook.wordsBeginningWith(window)) {
+        if (word.length > maxCiLength || word.length < 0)
+            return kDamagedWordBook;
+        if (!word.hz.isEmpty() && window.startsWith(word.hz))
+            return int(word.hz.size());
+    }
+    return 0;
+}
+
+Segmentation SegmentArticle(const QByteArray& text, const SegmentationOptions& options,
+                            SegmentationHost& host)
+{
+    return Segmenter(text, options, host).run();
+}
+
+} // namespace segmentation
