@@ -2,6 +2,7 @@
 
 #include "platform/gbk.h"
 #include "segmentation/core/filtersymbols.h"
+#include "segmentation/core/textfile.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -49,8 +50,7 @@ QByteArray utf8ArticleText(QByteArrayView utf8)
 QString unreadable(const QIODevice& file)
 {
     const auto* asFile = qobject_cast<const QFile*>(&file);
-    const QString name = asFile ? asFile->fileName() : QString();
-    return QStringLiteral("不能读取文件%1：%2").arg(name, file.errorString());
+    return fileReadFailure(asFile ? asFile->fileName() : QString(), file.errorString());
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "segmentation/core/helpfile.h"
 #include "segmentation/core/logfont.h"
 #include "segmentation/core/practicefile.h"
+#include "segmentation/core/segmentarticle.h"
 #include "segmentation/ui/afxmessagebox.h"
 #include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/ccorvelledoc.h"
@@ -371,7 +372,7 @@ void CCorvelleView::resizeEvent(QResizeEvent* event)
 void CCorvelleView::OnTestStart()
 {
     if (!m_document->isLoaded()) {
-        afxMessageBox(this, QStringLiteral("请先打开测试文档!"));
+        afxMessageBox(this, QString::fromUtf8(kNoArticleMessage));
         return;
     }
     m_testing = true;
@@ -398,7 +399,7 @@ void CCorvelleView::OnTestStart()
 void CCorvelleView::OnFileSave()
 {
     if (!m_document->isLoaded()) {
-        afxMessageBox(this, QStringLiteral("请先打开测试文档!"));
+        afxMessageBox(this, QString::fromUtf8(kNoArticleMessage));
         return;
     }
     const QString chosen =
@@ -752,7 +753,7 @@ int CCorvelleView::LookupCustomCode(QByteArrayView text, int bytes, int lengthLi
     try {
         for (const BookWord& word : m_customBook->wordsBeginningWith(window)) {
             if (word.length > lengthLimit || word.length < 0) {
-                afxMessageBox(this, QStringLiteral("文件被损坏"));
+                afxMessageBox(this, QString::fromUtf8(kWordBookDamagedMessage));
                 return kBookDamaged;
             }
             if (word.hz.isEmpty() || !window.startsWith(word.hz))

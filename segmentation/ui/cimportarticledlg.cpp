@@ -89,7 +89,7 @@ void CImportArticleDlg::OnSelectFile()
 void CImportArticleDlg::OnOK()
 {
     if (!m_fileChosen) {
-        afxMessageBox(this, QStringLiteral("请先选择文件再导入"));
+        afxMessageBox(this, QString::fromUtf8(kNoFileChosenMessage));
         return;
     }
     QByteArray text = m_text;
