@@ -11,6 +11,7 @@
 #include "platform/resources.h"
 #include "platform/uiservice.h"
 #include "segmentation/core/articlegeometry.h"
+#include "segmentation/core/bookproblems.h"
 #include "segmentation/core/bookreader.h"
 #include "segmentation/core/codehint.h"
 #include "segmentation/core/commandline.h"
@@ -687,7 +688,7 @@ std::unique_ptr<BookReader> CCorvelleView::openBook(BookKind kind)
     BookOpenFailure failure;
     std::unique_ptr<BookReader> book = BookReader::open(kind, programFolder(), &failure);
     if (!book)
-        reportBookOpenFailure(this, failure);
+        tellBookProblem(this, bookProblem(kind, failure));
     return book;
 }
 
@@ -740,7 +741,7 @@ int CCorvelleView::LookupCode(QByteArrayView text, int bytes)
         m_hintCode = character.hasShortCode() ? character.jm : character.srm;
         return 2;
     } catch (const dao::DaoError& error) {
-        reportBookReadFailure(this, error);
+        tellBookProblem(this, bookReadProblem(BookKind::Code, QString::fromUtf8(error.what())));
         return kBookUnreadable;
     }
 }
@@ -766,7 +767,7 @@ int CCorvelleView::LookupCustomCode(QByteArrayView text, int bytes, int lengthLi
         }
         return 0;
     } catch (const dao::DaoError& error) {
-        reportBookReadFailure(this, error);
+        tellBookProblem(this, bookReadProblem(m_customBook->kind(), QString::fromUtf8(error.what())));
         return kBookUnreadable;
     }
 }
