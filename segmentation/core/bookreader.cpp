@@ -2,6 +2,7 @@
 
 #include "platform/codefile.h"
 #include "platform/dao.h"
+#include "platform/gbk.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -146,7 +147,7 @@ qint64 BookReader::firstWordRow(int cell) const
 const QList<BookWord>& BookReader::wordsBeginningWith(QByteArrayView text)
 {
     static const QList<BookWord> none;
-    if (!platform::codefile::beginsWithGbkCell(text))
+    if (!platform::gbk::startsWithDoubleByteCharacter(text))
         return none;
     const int cell = platform::codefile::GbkCellIndex(text[0], text[1]);
     auto it = d->wordsByCell.find(cell);

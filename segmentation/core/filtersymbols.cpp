@@ -65,12 +65,6 @@ QString filterFilePath(const QString& programFolder)
     return programFolder + QLatin1String(kFilterFileName);
 }
 
-bool startsWithDoubleByteCharacter(QByteArrayView bytes)
-{
-    return bytes.size() >= 2 && platform::gbk::isLeadByte(static_cast<unsigned char>(bytes[0])) &&
-           platform::gbk::isTrailByte(static_cast<unsigned char>(bytes[1]));
-}
-
 QByteArray filterLine(QByteArrayView symbol, QByteArrayView description)
 {
     return symbol.first(qMin<qsizetype>(2, symbol.size())).toByteArray() + QByteArray(kBlanks, ' ') +
@@ -91,7 +85,7 @@ QByteArray filterSymbols(const QList<QByteArray>& lines)
 {
     QByteArray symbols;
     for (const QByteArray& line : lines)
-        if (startsWithDoubleByteCharacter(line))
+        if (platform::gbk::startsWithDoubleByteCharacter(line))
             symbols += line.first(2);
     return symbols;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/codefile.h"
 #include "platform/dao.h"
+#include "platform/gbk.h"
 #include "segmentation/core/bookproblems.h"
 #include "segmentation/core/bookreader.h"
 
@@ -211,7 +212,7 @@ private:
 
 int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics)
 {
-    if (!platform::codefile::beginsWithGbkCell(window))
+    if (!platform::gbk::startsWithDoubleByteCharacter(window))
         return 0;
     for (const BookWord& word : codeBook.wordsBeginningWith(window)) {
         if (word.hz.isEmpty() || !window.startsWith(word.hz))

@@ -725,7 +725,7 @@ int CCorvelleView::LookupCode(QByteArrayView text, int bytes)
     if (!OpenCodeBook())
         return kBookUnreadable;
     const QByteArrayView window = firstBytes(text, bytes);
-    if (!codefile::beginsWithGbkCell(window))
+    if (!gbk::startsWithDoubleByteCharacter(window))
         return 0;
     try {
         // Longest first: the first word the text begins with is the longest match.
