@@ -1,5 +1,7 @@
 #include "platform/codefile.h"
 
+#include "platform/gbk.h"
+
 #include <QtEndian>
 
 namespace platform::codefile {
@@ -221,15 +223,6 @@ bool isDigitCode(QByteArrayView code)
     return true;
 }
 
-bool beginsWithGbkCell(QByteArrayView text)
-{
-    if (text.size() < 2)
-        return false;
-    const unsigned char lead = data(text)[0];
-    const unsigned char trail = data(text)[1];
-    return lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE;
-}
-
 Oddities oddities(QByteArrayView text)
 {
     Oddities result;
@@ -237,7 +230,7 @@ Oddities oddities(QByteArrayView text)
         result |= Oddity::EmptyText;
     if (text.size() > kMaxTextBytes)
         result |= Oddity::LongerThanField;
-    if (!beginsWithGbkCell(text))
+    if (!platform::gbk::startsWithDoubleByteCharacter(text))
         result |= Oddity::NoGbkCell;
     return result;
 }

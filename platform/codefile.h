@@ -40,13 +40,12 @@ QByteArray encodePackedCode(QByteArrayView digits);
 bool isDigitCode(QByteArrayView code);
 
 // The cell of a double-byte GBK character: (lead - 0x81) * 191 + (trail - 0x40), 0 to 24065 for
-// lead 0x81..0xFE and trail 0x40..0xFE. No range check: callers pass double-byte characters.
+// lead 0x81..0xFE and trail 0x40..0xFE. No range check: callers pass double-byte characters
+// (gbk::startsWithDoubleByteCharacter).
 constexpr int GbkCellIndex(unsigned char lead, unsigned char trail)
 {
     return lead * 191 + trail - 24703;
 }
-// True when the text's first two bytes are a lead byte and a trail byte that have a cell.
-bool beginsWithGbkCell(QByteArrayView text);
 
 // What the formats allow but a book may not want.
 enum class Oddity : unsigned char

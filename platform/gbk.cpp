@@ -58,14 +58,6 @@ bool isValidUtf8(QByteArrayView bytes, bool wholeFile)
     return !decoder.hasError();
 }
 
-bool hasNonAscii(QByteArrayView bytes)
-{
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    return false;
-}
-
 } // namespace
 
 QByteArray encode(QStringView text)
@@ -101,7 +93,7 @@ ImportedEncoding importedTextEncoding(QByteArrayView head, bool wholeFile)
     static constexpr QByteArrayView kUtf8Bom = "\xEF\xBB\xBF";
     if (head.startsWith(kUtf8Bom))
         return {true, kUtf8Bom.size()};
-    return {hasNonAscii(head) && isValidUtf8(head, wholeFile), 0};
+    return {!isAscii(head) && isValidUtf8(head, wholeFile), 0};
 }
 
 QByteArray importedTextToGbk(const QByteArray& fileBytes)

@@ -1,7 +1,8 @@
-// The emulated system code page (936, GBK): conversions and the lead-byte test.
+// The emulated system code page (936, GBK): conversions, and what a double-byte character is.
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace platform::gbk {
@@ -18,6 +19,20 @@ constexpr bool isLeadByte(unsigned char byte)
 constexpr bool isTrailByte(unsigned char byte)
 {
     return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
+}
+// True when bytes begin with a whole double-byte character: a lead byte followed by a trail byte.
+constexpr bool startsWithDoubleByteCharacter(QByteArrayView bytes)
+{
+    return bytes.size() >= 2 && isLeadByte(static_cast<unsigned char>(bytes[0])) &&
+           isTrailByte(static_cast<unsigned char>(bytes[1]));
+}
+// True when no byte is above 0x7F: the text is the same in GBK, UTF-8 and Latin-1.
+constexpr bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
 }
 // True when every character of text has a GBK form.
 bool canEncode(QStringView text);

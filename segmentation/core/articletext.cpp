@@ -1,7 +1,7 @@
 #include "segmentation/core/articletext.h"
 
 #include "platform/gbk.h"
-#include "segmentation/core/filtersymbols.h"
+#include "segmentation/core/textfile.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -21,14 +21,14 @@ quint16 pairKey(QByteArrayView bytes, qsizetype at)
 
 void appendDoubleByteCharacters(QByteArray& text, QByteArrayView gbk, qsizetype maxBytes)
 {
+    // A lead byte before a byte that is no trail byte is dropped alone; that byte is no lead byte
+    // either, so the next turn drops it too.
     for (qsizetype i = 0; i < gbk.size() && text.size() + 2 <= maxBytes;) {
-        if (!platform::gbk::isLeadByte(static_cast<unsigned char>(gbk[i]))) {
-            ++i;
-        } else if (startsWithDoubleByteCharacter(gbk.sliced(i))) {
+        if (platform::gbk::startsWithDoubleByteCharacter(gbk.sliced(i))) {
             text.append(gbk.sliced(i, 2));
             i += 2;
         } else {
-            ++i; // the byte after it is no trail byte, and so no lead byte either: the next turn drops it
+            ++i;
         }
     }
 }
@@ -49,8 +49,7 @@ QByteArray utf8ArticleText(QByteArrayView utf8)
 QString unreadable(const QIODevice& file)
 {
     const auto* asFile = qobject_cast<const QFile*>(&file);
-    const QString name = asFile ? asFile->fileName() : QString();
-    return QStringLiteral("不能读取文件%1：%2").arg(name, file.errorString());
+    return fileReadFailure(asFile ? asFile->fileName() : QString(), file.errorString());
 }
 
 } // namespace

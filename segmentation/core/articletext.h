@@ -21,6 +21,8 @@ inline constexpr qint64 kArticleFileHeadBytes = 4 * 1024 * 1024;
 
 inline constexpr const char* kTooFewCharactersMessage = "此文章中汉字太少，不适宜用于练习！";
 inline constexpr const char* kNotATextFileMessage = "此文件不是文本文件，不能导入！";
+// What the import and the practice-file dialog say to OK before a file has been chosen.
+inline constexpr const char* kNoFileChosenMessage = "请先选择文件再导入";
 
 // The double-byte walk over GBK bytes: a lead byte and the trail byte after it are kept together,
 // every other byte is dropped, until the text holds maxBytes (an even number). A lead byte without a

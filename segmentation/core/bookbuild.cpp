@@ -1,5 +1,7 @@
 #include "segmentation/core/bookbuild.h"
 
+#include "segmentation/core/textfile.h"
+
 #include <QFileInfo>
 #include <filesystem>
 #include <system_error>
@@ -75,7 +77,7 @@ bool StagedBook::writeIndex(const QList<quint16>& counts, QString* error)
     QFile file(m_staged.index);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
         !file.flush()) {
-        *error = QStringLiteral("不能写入文件 %1：%2").arg(m_staged.index, file.errorString());
+        *error = fileWriteFailure(m_staged.index, file.errorString());
         return false;
     }
     file.close();
@@ -89,7 +91,7 @@ bool synced(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite) || ::fsync(file.handle()) != 0) {
-        *error = QStringLiteral("不能写入文件 %1：%2").arg(path, file.errorString());
+        *error = fileWriteFailure(path, file.errorString());
         return false;
     }
     return true;

@@ -108,8 +108,8 @@ private:
     BookFiles m_staged;
 };
 
-// The message texts of the builders' source failures.
+// What the user is told when a builder cannot map its source (kViewNotMappedMessage when the
+// mapping cannot be read).
 inline constexpr const char* kMappingNotCreatedMessage = "不能创建文件映射对象";
-inline constexpr const char* kViewNotMappedMessage = "不能映射地址空间";
 
 } // namespace segmentation

@@ -88,20 +88,10 @@ QList<std::optional<QString>> storableTexts(const QList<QByteArray>& texts)
     return result;
 }
 
-namespace {
-
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.cbegin(), bytes.cend(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-} // namespace
-
 QByteArray gbkBytesOfStored(QByteArrayView utf8)
 {
     // Codes and placeholders are ASCII, which is the same in every form.
-    return isAscii(utf8) ? utf8.toByteArray() : gbkBytes(QString::fromUtf8(utf8));
+    return platform::gbk::isAscii(utf8) ? utf8.toByteArray() : gbkBytes(QString::fromUtf8(utf8));
 }
 
 void StoredTexts::append(QByteArrayView utf8)
@@ -118,8 +108,9 @@ QList<QByteArray> StoredTexts::gbkBytes() const
     QList<QByteArray> parts;
     if (m_ends.isEmpty())
         return parts;
-    parts = isAscii(m_joined) ? m_joined.split('\n')
-                              : segmentation::gbkBytes(QString::fromUtf8(m_joined)).split('\n');
+    parts = platform::gbk::isAscii(m_joined)
+                ? m_joined.split('\n')
+                : segmentation::gbkBytes(QString::fromUtf8(m_joined)).split('\n');
     if (parts.size() == m_ends.size())
         return parts;
     parts.clear();

@@ -54,6 +54,9 @@ inline constexpr QStringView kNoShortCode = u"Jm";
 // A code of this many digits or fewer is a short code.
 inline constexpr int kMaxShortCodeLength = 2;
 
+// What the user is told when a mapped file (a builder's source, a reader's index) cannot be read.
+inline constexpr const char* kViewNotMappedMessage = "不能映射地址空间";
+
 // The first-character index: one unsigned 16-bit little-endian count per GBK cell, in cell order,
 // no header.
 inline constexpr int kIndexFileBytes = 24066 * 2;

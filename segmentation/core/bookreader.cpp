@@ -2,6 +2,7 @@
 
 #include "platform/codefile.h"
 #include "platform/dao.h"
+#include "platform/gbk.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -97,21 +98,21 @@ std::unique_ptr<BookReader> BookReader::open(BookKind kind, const QString& progr
     d.kind = kind;
     d.index.setFileName(files.index);
     if (!QFileInfo(files.index).isFile() || !d.index.open(QIODevice::ReadOnly)) {
-        *failure = {Kind::IndexNotOpened, QStringLiteral("不能打开idx文件")};
+        *failure = {Kind::IndexNotOpened, QString::fromUtf8(kIndexNotOpenedMessage)};
         return nullptr;
     }
     const qint64 size = d.index.size();
     if (size == 0) {
-        *failure = {Kind::IndexNotMapped, QStringLiteral("不能创建idx文件映射对象")};
+        *failure = {Kind::IndexNotMapped, QString::fromUtf8(kIndexNotMappedMessage)};
         return nullptr;
     }
     if (size != kIndexFileBytes) {
-        *failure = {Kind::IndexDamaged, QStringLiteral("idx文件已损坏")};
+        *failure = {Kind::IndexDamaged, QString::fromUtf8(kIndexDamagedMessage)};
         return nullptr;
     }
     d.counts = d.index.map(0, size);
     if (!d.counts) {
-        *failure = {Kind::IndexViewNotMapped, QStringLiteral("不能映射地址空间")};
+        *failure = {Kind::IndexViewNotMapped, QString::fromUtf8(kViewNotMappedMessage)};
         return nullptr;
     }
     d.starts.resize(std::size_t(kGbkCellCount) + 1);
@@ -146,7 +147,7 @@ qint64 BookReader::firstWordRow(int cell) const
 const QList<BookWord>& BookReader::wordsBeginningWith(QByteArrayView text)
 {
     static const QList<BookWord> none;
-    if (!platform::codefile::beginsWithGbkCell(text))
+    if (!platform::gbk::startsWithDoubleByteCharacter(text))
         return none;
     const int cell = platform::codefile::GbkCellIndex(text[0], text[1]);
     auto it = d->wordsByCell.find(cell);

@@ -58,16 +58,20 @@ struct BookCharacter
     bool operator==(const BookCharacter&) const = default;
 };
 
+inline constexpr const char* kIndexNotOpenedMessage = "不能打开idx文件";
+inline constexpr const char* kIndexNotMappedMessage = "不能创建idx文件映射对象";
+inline constexpr const char* kIndexDamagedMessage = "idx文件已损坏";
+
 // Why a book could not be opened; message is what the user is told.
 struct BookOpenFailure
 {
     enum class Kind
     {
-        IndexNotOpened,     // "不能打开idx文件"
-        IndexNotMapped,     // "不能创建idx文件映射对象" (an empty index cannot be mapped)
-        IndexViewNotMapped, // "不能映射地址空间"
-        IndexDamaged,       // not 48132 bytes long
-        DatabaseNotOpened,  // the database is missing or is not a book
+        IndexNotOpened,     // kIndexNotOpenedMessage
+        IndexNotMapped,     // kIndexNotMappedMessage (an empty index cannot be mapped)
+        IndexViewNotMapped, // kViewNotMappedMessage
+        IndexDamaged,       // kIndexDamagedMessage: not 48132 bytes long
+        DatabaseNotOpened,  // the database is missing or is not a book; what the engine said
     };
     Kind kind = Kind::IndexNotOpened;
     QString message;

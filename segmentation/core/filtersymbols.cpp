@@ -3,7 +3,6 @@
 #include "platform/gbk.h"
 #include "segmentation/core/textfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <optional>
 
@@ -47,21 +46,16 @@ QList<QByteArray> splitLines(const QByteArray& content)
 
 std::optional<QList<QByteArray>> readLines(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("不能读取%1：%2").arg(path, file.errorString());
+    const FileHead head = readFileHead(path, kMaxFileSize + 1);
+    if (!head.ok()) {
+        *error = head.error;
         return std::nullopt;
     }
-    if (file.size() > kMaxFileSize) {
+    if (head.bytes.size() > kMaxFileSize) {
         *error = QStringLiteral("%1已损坏（文件过大）").arg(path);
         return std::nullopt;
     }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("不能读取%1：%2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    return splitLines(content);
+    return splitLines(head.bytes);
 }
 
 } // namespace
@@ -69,12 +63,6 @@ std::optional<QList<QByteArray>> readLines(const QString& path, QString* error)
 QString filterFilePath(const QString& programFolder)
 {
     return programFolder + QLatin1String(kFilterFileName);
-}
-
-bool startsWithDoubleByteCharacter(QByteArrayView bytes)
-{
-    return bytes.size() >= 2 && platform::gbk::isLeadByte(static_cast<unsigned char>(bytes[0])) &&
-           platform::gbk::isTrailByte(static_cast<unsigned char>(bytes[1]));
 }
 
 QByteArray filterLine(QByteArrayView symbol, QByteArrayView description)
@@ -97,7 +85,7 @@ QByteArray filterSymbols(const QList<QByteArray>& lines)
 {
     QByteArray symbols;
     for (const QByteArray& line : lines)
-        if (startsWithDoubleByteCharacter(line))
+        if (platform::gbk::startsWithDoubleByteCharacter(line))
             symbols += line.first(2);
     return symbols;
 }

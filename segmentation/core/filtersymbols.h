@@ -14,9 +14,6 @@ inline constexpr const char* kFilterFileName = "filter.dat";
 // programFolder ends in '/'.
 QString filterFilePath(const QString& programFolder);
 
-// True when bytes begin with a whole GBK double-byte character (a lead byte and a trail byte).
-bool startsWithDoubleByteCharacter(QByteArrayView bytes);
-
 // An entry: the first two bytes of symbol, ten blanks, the description (all GBK).
 QByteArray filterLine(QByteArrayView symbol, QByteArrayView description);
 // The thirty entries a new list starts with.

@@ -2,6 +2,8 @@
 
 #include "platform/codefile.h"
 #include "platform/dao.h"
+#include "platform/gbk.h"
+#include "segmentation/core/bookproblems.h"
 #include "segmentation/core/bookreader.h"
 
 #include <memory>
@@ -12,25 +14,6 @@ namespace {
 
 using End = Segmentation::End;
 using platform::dao::DaoError;
-
-QString databaseMessage(BookKind kind, const QString& detail)
-{
-    const QString name = bookFiles(kind, QString()).database;
-    QString text;
-    switch (kind) {
-    case BookKind::Code:
-        text = QStringLiteral("码本文件%1不能读取，请重新升级码本！").arg(name);
-        break;
-    case BookKind::Teacher:
-        text =
-            QStringLiteral("教师词库%1不能读取，请检查%2！").arg(name, QLatin1String(kTeacherWordListName));
-        break;
-    case BookKind::Custom:
-        text = QStringLiteral("自定义码本%1不能读取，请升级自定义码本！").arg(name);
-        break;
-    }
-    return text + u'\n' + detail;
-}
 
 class Segmenter
 {
@@ -52,7 +35,7 @@ public:
         try {
             segment();
         } catch (const DaoError& error) {
-            m_host.message(databaseMessage(m_lookingUp, QString::fromUtf8(error.what())));
+            tell(bookReadProblem(m_lookingUp, QString::fromUtf8(error.what())));
             m_result.end = End::Abandoned;
         }
         if (m_progressShown)
@@ -74,12 +57,16 @@ private:
 
     End openFailureEnd(BookKind kind, const BookOpenFailure& failure)
     {
-        if (failure.kind == BookOpenFailure::Kind::DatabaseNotOpened) {
-            m_host.message(databaseMessage(kind, failure.message));
-            return End::Abandoned;
-        }
-        m_host.plainMessage(failure.message);
-        return End::EndedEarly;
+        tell(bookProblem(kind, failure));
+        return failure.kind == BookOpenFailure::Kind::DatabaseNotOpened ? End::Abandoned : End::EndedEarly;
+    }
+
+    void tell(const BookProblem& problem)
+    {
+        if (problem.plain)
+            m_host.plainMessage(problem.text);
+        else
+            m_host.message(problem.text);
     }
 
     // Asks for the custom upgrade as long as the custom book's index is missing.
@@ -225,7 +212,7 @@ private:
 
 int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics)
 {
-    if (!platform::codefile::beginsWithGbkCell(window))
+    if (!platform::gbk::startsWithDoubleByteCharacter(window))
         return 0;
     for (const BookWord& word : codeBook.wordsBeginningWith(window)) {
         if (word.hz.isEmpty() || !window.startsWith(word.hz))

@@ -2,6 +2,9 @@
 
 #include "platform/atomicfile.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace segmentation {
 
 QByteArray textModeBytes(QByteArrayView text)
@@ -22,8 +25,30 @@ bool writeTextFile(const QString& path, QByteArrayView text, QString* error)
     if (platform::writeFileAtomically(path, textModeBytes(text), &why))
         return true;
     if (error)
-        *error = QStringLiteral("不能写入%1：%2").arg(path, why);
+        *error = fileWriteFailure(path, why);
     return false;
+}
+
+FileHead readFileHead(const QString& path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, fileReadFailure(path, file.errorString())};
+    // A file of known size is read as far as it goes: read() would make room for maxBytes.
+    QByteArray bytes = file.read(file.isSequential() ? maxBytes : qBound<qint64>(0, file.size(), maxBytes));
+    if (file.error() != QFileDevice::NoError)
+        return {{}, fileReadFailure(path, file.errorString())};
+    return {std::move(bytes), {}};
+}
+
+QString fileReadFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("不能读取文件%1：%2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString fileWriteFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("不能写入文件%1：%2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace segmentation

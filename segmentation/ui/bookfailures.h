@@ -1,20 +1,13 @@
-// How the practice program tells that one of its books cannot be opened or read.
+// The one way the practice program's windows tell that a book cannot be built, opened or read.
 #pragma once
 
 class QWidget;
 
-namespace platform::dao {
-class DaoError;
-}
-
 namespace segmentation {
 
-struct BookOpenFailure;
+struct BookProblem;
 
-// An index file that cannot be opened, mapped or used gets the plain message box with the reader's
-// text; a database that cannot be opened, the program's own box with what the engine said.
-void reportBookOpenFailure(QWidget* parent, const BookOpenFailure& failure);
-// A book whose tables cannot be read: the program's own box with what the engine said.
-void reportBookReadFailure(QWidget* parent, const platform::dao::DaoError& error);
+// The plain message box, or the program's own box over parent, as the problem says.
+void tellBookProblem(QWidget* parent, const BookProblem& problem);
 
 } // namespace segmentation

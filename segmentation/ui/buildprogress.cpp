@@ -19,21 +19,6 @@ void stepProgress(QProgressBar* bar)
     bar->setValue(next > bar->maximum() ? bar->minimum() : next);
 }
 
-void reportBuildFailure(QWidget* parent, const BuildFailure& failure)
-{
-    switch (failure.kind) {
-    case BuildFailure::Kind::SourceNotOpened:
-    case BuildFailure::Kind::MappingNotCreated:
-    case BuildFailure::Kind::ViewNotMapped:
-        plainMessageBox(failure.message);
-        break;
-    case BuildFailure::Kind::SourceDamaged:
-    case BuildFailure::Kind::BookNotWritten:
-        afxMessageBox(parent, failure.message);
-        break;
-    }
-}
-
 void reportSkippedEntries(QWidget* parent, const BuildReport& report)
 {
     const QString message = report.skippedMessage();

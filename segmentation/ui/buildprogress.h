@@ -1,5 +1,5 @@
-// What the dialogs that build books share: the progress bar as they drive it, and how a build's
-// failure or skipped entries are told.
+// What the dialogs that build books share: the progress bar as they drive it, and how a finished
+// build's skipped entries are told.
 #pragma once
 
 #include "segmentation/core/bookbuild.h"
@@ -15,9 +15,6 @@ void startProgress(QProgressBar* bar);
 // repaints at once where its look changes, since a build does not return to the event loop.
 void stepProgress(QProgressBar* bar);
 
-// A source that cannot be opened or mapped gets the plain message box with the builder's text; a
-// damaged source or a book that cannot be written, the program's own box.
-void reportBuildFailure(QWidget* parent, const BuildFailure& failure);
 // Says which entries a finished build passed over; nothing when it passed over none.
 void reportSkippedEntries(QWidget* parent, const BuildReport& report);
 

@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/singleinstance.h"
 #include "platform/uiservice.h"
+#include "segmentation/core/bookfiles.h"
 #include "segmentation/core/commandline.h"
 #include "segmentation/core/frameresources.h"
 #include "segmentation/ui/afxmessagebox.h"
@@ -42,7 +43,7 @@ bool CCorvelleApp::InitInstance()
     m_frame->show();
     m_view->setFocus();
 
-    if (!QFileInfo::exists(platform::programFolder() + QStringLiteral("Durid.dat"))) {
+    if (!QFileInfo::exists(bookFiles(BookKind::Code, platform::programFolder()).database)) {
         const int answer = afxMessageBox(
             m_frame.get(),
             QStringLiteral("分词所用的数据不存在!\n现在需要导入数据！\n是否导入？不导入将退出本软件！"),

@@ -11,6 +11,7 @@
 #include "platform/resources.h"
 #include "platform/uiservice.h"
 #include "segmentation/core/articlegeometry.h"
+#include "segmentation/core/bookproblems.h"
 #include "segmentation/core/bookreader.h"
 #include "segmentation/core/codehint.h"
 #include "segmentation/core/commandline.h"
@@ -19,6 +20,7 @@
 #include "segmentation/core/helpfile.h"
 #include "segmentation/core/logfont.h"
 #include "segmentation/core/practicefile.h"
+#include "segmentation/core/segmentarticle.h"
 #include "segmentation/ui/afxmessagebox.h"
 #include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/ccorvelledoc.h"
@@ -371,7 +373,7 @@ void CCorvelleView::resizeEvent(QResizeEvent* event)
 void CCorvelleView::OnTestStart()
 {
     if (!m_document->isLoaded()) {
-        afxMessageBox(this, QStringLiteral("请先打开测试文档!"));
+        afxMessageBox(this, QString::fromUtf8(kNoArticleMessage));
         return;
     }
     m_testing = true;
@@ -398,7 +400,7 @@ void CCorvelleView::OnTestStart()
 void CCorvelleView::OnFileSave()
 {
     if (!m_document->isLoaded()) {
-        afxMessageBox(this, QStringLiteral("请先打开测试文档!"));
+        afxMessageBox(this, QString::fromUtf8(kNoArticleMessage));
         return;
     }
     const QString chosen =
@@ -686,7 +688,7 @@ std::unique_ptr<BookReader> CCorvelleView::openBook(BookKind kind)
     BookOpenFailure failure;
     std::unique_ptr<BookReader> book = BookReader::open(kind, programFolder(), &failure);
     if (!book)
-        reportBookOpenFailure(this, failure);
+        tellBookProblem(this, bookProblem(kind, failure));
     return book;
 }
 
@@ -723,7 +725,7 @@ int CCorvelleView::LookupCode(QByteArrayView text, int bytes)
     if (!OpenCodeBook())
         return kBookUnreadable;
     const QByteArrayView window = firstBytes(text, bytes);
-    if (!codefile::beginsWithGbkCell(window))
+    if (!gbk::startsWithDoubleByteCharacter(window))
         return 0;
     try {
         // Longest first: the first word the text begins with is the longest match.
@@ -739,7 +741,7 @@ int CCorvelleView::LookupCode(QByteArrayView text, int bytes)
         m_hintCode = character.hasShortCode() ? character.jm : character.srm;
         return 2;
     } catch (const dao::DaoError& error) {
-        reportBookReadFailure(this, error);
+        tellBookProblem(this, bookReadProblem(BookKind::Code, QString::fromUtf8(error.what())));
         return kBookUnreadable;
     }
 }
@@ -752,7 +754,7 @@ int CCorvelleView::LookupCustomCode(QByteArrayView text, int bytes, int lengthLi
     try {
         for (const BookWord& word : m_customBook->wordsBeginningWith(window)) {
             if (word.length > lengthLimit || word.length < 0) {
-                afxMessageBox(this, QStringLiteral("文件被损坏"));
+                afxMessageBox(this, QString::fromUtf8(kWordBookDamagedMessage));
                 return kBookDamaged;
             }
             if (word.hz.isEmpty() || !window.startsWith(word.hz))
@@ -765,7 +767,7 @@ int CCorvelleView::LookupCustomCode(QByteArrayView text, int bytes, int lengthLi
         }
         return 0;
     } catch (const dao::DaoError& error) {
-        reportBookReadFailure(this, error);
+        tellBookProblem(this, bookReadProblem(m_customBook->kind(), QString::fromUtf8(error.what())));
         return kBookUnreadable;
     }
 }

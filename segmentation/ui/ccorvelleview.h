@@ -32,6 +32,9 @@ struct CommandState;
 class CursorGrid;
 enum class BookKind;
 enum class CursorMove;
+
+// What the test and the save say when no article is loaded.
+inline constexpr const char* kNoArticleMessage = "请先打开测试文档!";
 } // namespace segmentation
 
 // Finds the input method among the registered keyboard layouts; true with its layout id.

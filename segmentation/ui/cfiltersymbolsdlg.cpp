@@ -79,7 +79,7 @@ void CFilterSymbolsDlg::OnAdd()
     }
     // Articles hold double-byte characters only: a line that began otherwise would filter nothing,
     // and its first two bytes could split a character.
-    if (!segmentation::startsWithDoubleByteCharacter(symbol)) {
+    if (!platform::gbk::startsWithDoubleByteCharacter(symbol)) {
         afxMessageBox(this, QStringLiteral("请输入汉字或全角符号再添加!"));
         return;
     }

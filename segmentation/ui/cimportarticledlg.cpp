@@ -4,11 +4,13 @@
 #include "platform/paths.h"
 #include "platform/uiservice.h"
 #include "segmentation/core/articletext.h"
+#include "segmentation/core/bookproblems.h"
 #include "segmentation/core/commandline.h"
 #include "segmentation/core/filtersymbols.h"
 #include "segmentation/core/settings.h"
 #include "segmentation/core/userwordbooks.h"
 #include "segmentation/ui/afxmessagebox.h"
+#include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/buildprogress.h"
 #include "segmentation/ui/cupgradecustomcodebookdlg.h"
 #include "segmentation/ui/dialogunits.h"
@@ -89,7 +91,7 @@ void CImportArticleDlg::OnSelectFile()
 void CImportArticleDlg::OnOK()
 {
     if (!m_fileChosen) {
-        afxMessageBox(this, QStringLiteral("请先选择文件再导入"));
+        afxMessageBox(this, QString::fromUtf8(kNoFileChosenMessage));
         return;
     }
     QByteArray text = m_text;
@@ -127,7 +129,7 @@ void CImportArticleDlg::rebuildTeacherBook()
     if (report.ok())
         reportSkippedEntries(this, report);
     else
-        reportBuildFailure(this, *report.failure);
+        tellBookProblem(this, bookProblem(*report.failure));
 }
 
 void CImportArticleDlg::plainMessage(const QString& text)

@@ -1,13 +1,14 @@
 #include "segmentation/ui/copensampledlg.h"
 
 #include "platform/uiservice.h"
+#include "segmentation/core/articletext.h"
 #include "segmentation/core/practicefile.h"
+#include "segmentation/core/textfile.h"
 #include "segmentation/ui/afxmessagebox.h"
 #include "segmentation/ui/articletextbox.h"
 #include "segmentation/ui/dialogunits.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 
 using namespace segmentation;
@@ -34,19 +35,12 @@ void COpenSampleDlg::OnSelectFile()
                                                                       QStringLiteral("存储文件(*.sav)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        afxMessageBox(
-            this, QStringLiteral("不能打开%1：%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const FileHead file = readFileHead(path, kMaxPracticeFileBytes);
+    if (!file.ok()) {
+        afxMessageBox(this, file.error);
         return;
     }
-    const QByteArray bytes = file.read(kMaxPracticeFileBytes);
-    if (file.error() != QFileDevice::NoError) {
-        afxMessageBox(
-            this, QStringLiteral("不能读取%1：%2").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
-    }
-    const PracticeFileRead read = readPracticeFile(bytes);
+    const PracticeFileRead read = readPracticeFile(file.bytes);
     if (!read.ok()) {
         afxMessageBox(this, QStringLiteral("%1不是可用的测试例文（%2），未能打开。")
                                 .arg(QDir::toNativeSeparators(path), practiceFileProblemText(read.problem)));
@@ -61,7 +55,7 @@ void COpenSampleDlg::OnSelectFile()
 void COpenSampleDlg::OnOK()
 {
     if (!m_fileChosen) {
-        afxMessageBox(this, QStringLiteral("请先选择文件再导入"));
+        afxMessageBox(this, QString::fromUtf8(kNoFileChosenMessage));
         return;
     }
     accept();

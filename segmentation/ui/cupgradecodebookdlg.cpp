@@ -2,9 +2,11 @@
 
 #include "platform/paths.h"
 #include "segmentation/core/bookfiles.h"
+#include "segmentation/core/bookproblems.h"
 #include "segmentation/core/codebook.h"
 #include "segmentation/core/settings.h"
 #include "segmentation/ui/afxmessagebox.h"
+#include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/buildprogress.h"
 #include "segmentation/ui/dialogunits.h"
 
@@ -104,7 +106,7 @@ void CUpgradeCodeBookDlg::OnOK()
                         {m_codeFileTime, m_codeFileSize}, [this] { stepProgress(m_progress); });
     m_progress->hide();
     if (!report.ok()) {
-        reportBuildFailure(this, *report.failure);
+        tellBookProblem(this, bookProblem(*report.failure));
         return;
     }
     m_bookTime = m_codeFileTime;

@@ -1,8 +1,10 @@
 #include "segmentation/ui/cupgradecustomcodebookdlg.h"
 
 #include "platform/paths.h"
+#include "segmentation/core/bookproblems.h"
 #include "segmentation/core/settings.h"
 #include "segmentation/core/userwordbooks.h"
+#include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/buildprogress.h"
 #include "segmentation/ui/dialogunits.h"
 
@@ -43,6 +45,6 @@ void CUpgradeCustomCodeBookDlg::OnOK()
     if (report.ok())
         reportSkippedEntries(this, report);
     else
-        reportBuildFailure(this, *report.failure);
+        tellBookProblem(this, bookProblem(*report.failure));
     accept();
 }

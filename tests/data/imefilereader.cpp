@@ -1,6 +1,7 @@
 #include "tests/data/imefilereader.h"
 
 #include "platform/codefile.h"
+#include "platform/gbk.h"
 
 namespace datatests {
 
@@ -11,7 +12,7 @@ bool isDoubleByteText(const QByteArray& text)
     if (text.isEmpty() || text.size() % 2 != 0)
         return false;
     for (qsizetype i = 0; i < text.size(); i += 2) {
-        if (!codefile::beginsWithGbkCell(QByteArrayView(text).sliced(i)) || text[i + 1] == '\x7F')
+        if (!platform::gbk::startsWithDoubleByteCharacter(QByteArrayView(text).sliced(i)))
             return false;
     }
     return true;

@@ -17,7 +17,7 @@ void check(const QByteArray& text)
     if (text.size() % 2 != 0 || text.size() > kMaxArticleBytes)
         std::abort();
     for (qsizetype i = 0; i < text.size(); i += 2)
-        if (!startsWithDoubleByteCharacter(QByteArrayView(text).sliced(i)))
+        if (!platform::gbk::startsWithDoubleByteCharacter(QByteArrayView(text).sliced(i)))
             std::abort();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/codefile.h"
+#include "platform/gbk.h"
 #include "segmentation/core/bookbuild.h"
 #include "segmentation/core/bookreader.h"
 #include "tests/fuzz/fuzzsupport.h"
@@ -33,7 +34,7 @@ inline void checkBuiltBook(const segmentation::BuildReport& report, segmentation
         for (const segmentation::BookWord& word : book->wordsBeginningWith(source.sliced(i)))
             if (!word.hz.startsWith(source.sliced(i, 2)))
                 std::abort();
-        if (platform::codefile::beginsWithGbkCell(source.sliced(i)))
+        if (platform::gbk::startsWithDoubleByteCharacter(source.sliced(i)))
             book->character(platform::codefile::GbkCellIndex(source[i], source[i + 1]));
     }
 }

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (qsizetype i = 1; i + 1 < input.size() && i < 64; i += 2) {
         book->wordsBeginningWith(input.sliced(i));
-        if (codefile::beginsWithGbkCell(input.sliced(i)))
+        if (platform::gbk::startsWithDoubleByteCharacter(input.sliced(i)))
             book->character(codefile::GbkCellIndex(input[i], input[i + 1]));
     }
     return 0;

@@ -1,5 +1,6 @@
 // Any bytes as filter.dat: the symbols taken from it are whole double-byte characters, and the list
 // written back reads as it was.
+#include "platform/gbk.h"
 #include "segmentation/core/filtersymbols.h"
 #include "tests/fuzz/fuzzsupport.h"
 
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (symbols.size() % 2 != 0)
         std::abort();
     for (qsizetype i = 0; i < symbols.size(); i += 2)
-        if (!startsWithDoubleByteCharacter(QByteArrayView(symbols).sliced(i)))
+        if (!platform::gbk::startsWithDoubleByteCharacter(QByteArrayView(symbols).sliced(i)))
             std::abort();
     if (!loaded.error.isEmpty())
         return 0;

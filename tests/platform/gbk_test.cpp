@@ -1,4 +1,5 @@
-// The emulated code page: GBK conversions, the lead-byte test and the rule for imported files.
+// The emulated code page: GBK conversions, what a double-byte character is, and the rule for
+// imported files.
 #include "platform/gbk.h"
 #include "platform/imelookup.h"
 
@@ -39,6 +40,15 @@ TEST(Gbk, LeadBytesAre81ToFE)
     EXPECT_FALSE(gbk::isLeadByte('A'));
     for (const QChar c : QStringLiteral("汉字测试"))
         EXPECT_TRUE(gbk::isLeadByte(static_cast<unsigned char>(gbk::encode(QString(c)).at(0))));
+}
+
+TEST(Gbk, ADoubleByteCharacterIsALeadByteThenATrailByte)
+{
+    for (const char* text : {"\x81\x40", "\x81\xFE", "\xFE\xFE", "\xD6\xD0x", "\xD6\xD0\xB9\xFA"})
+        EXPECT_TRUE(gbk::startsWithDoubleByteCharacter(text)) << QByteArray(text).toHex().toStdString();
+    for (const char* text :
+         {"\x80\x40", "\xFF\x40", "\x81\x3F", "\x81\x7F", "\x81\xFF", "\xB0", "ab", "a\xD6\xD0"})
+        EXPECT_FALSE(gbk::startsWithDoubleByteCharacter(text)) << QByteArray(text).toHex().toStdString();
 }
 
 TEST(Gbk, ALoneLeadByteAtTheEndShowsAsAReplacementCharacter)

@@ -194,7 +194,7 @@ TEST_F(CodeHintViewTest, WithoutTheCodeBookAUserBooksWordStillHints)
     build();
     EXPECT_EQ(hintAt("中国人民", 0), "中国人民 的自定义码是 777");
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
-    EXPECT_TRUE(seams.ui.messageBoxes()[0].text.startsWith("不能打开码本："))
+    EXPECT_TRUE(seams.ui.messageBoxes()[0].text.startsWith("码本文件Durid.dat不能读取"))
         << seams.ui.messageBoxes()[0].text.toStdString();
     EXPECT_EQ(seams.ui.messageBoxes()[0].title, "Corvelle");
 }
@@ -218,7 +218,7 @@ TEST_F(CodeHintViewTest, ACodeBookWhoseTablesCannotBeReadIsToldAndThePaneSaysNot
     build();
     EXPECT_EQ(hintAt("中国", 0), "就绪");
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
-    EXPECT_TRUE(seams.ui.messageBoxes()[0].text.startsWith("不能读取码本："))
+    EXPECT_TRUE(seams.ui.messageBoxes()[0].text.startsWith("码本文件Durid.dat不能读取"))
         << seams.ui.messageBoxes()[0].text.toStdString();
     EXPECT_FALSE(view->isCodeBookOpen());
 }
