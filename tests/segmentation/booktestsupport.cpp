@@ -4,7 +4,6 @@
 #include "segmentation/core/codebook.h"
 #include "segmentation/core/userwordbooks.h"
 
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -55,18 +54,6 @@ QStringList fieldDeclarations(const QString& databasePath, const QString& table)
          queryRows(databasePath, QStringLiteral("SELECT name, type FROM pragma_table_info('%1')").arg(table)))
         fields << row.join(u':');
     return fields;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 QList<quint16> indexCounts(const QString& path)

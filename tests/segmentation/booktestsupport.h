@@ -4,6 +4,7 @@
 
 #include "platform/codefile.h"
 #include "segmentation/core/bookfiles.h"
+#include "tests/support/files.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,8 +21,8 @@ QStringList tableNames(const QString& databasePath);
 // name:type of every field of a table, in order.
 QStringList fieldDeclarations(const QString& databasePath, const QString& table);
 
-QByteArray readFile(const QString& path);
-bool writeFile(const QString& path, const QByteArray& bytes);
+using testsupport::readFile;
+using testsupport::writeFile;
 // The counts of an index file (empty when it is not 48132 bytes long).
 QList<quint16> indexCounts(const QString& path);
 

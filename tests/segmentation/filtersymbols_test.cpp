@@ -1,6 +1,7 @@
 // The symbol list filter.dat: its default lines, damaged lines, and writes that fail.
 #include "platform/gbk.h"
 #include "segmentation/core/filtersymbols.h"
+#include "tests/support/files.h"
 #include "tests/support/fulldisk.h"
 #include "tests/support/testfolders.h"
 
@@ -11,18 +12,8 @@ using namespace segmentation;
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 class FilterSymbolsTest : public ::testing::Test
 {
@@ -64,15 +55,15 @@ TEST_F(FilterSymbolsTest, AMissingFileIsWrittenWithTheThirtyDefaultLines)
 TEST_F(FilterSymbolsTest, DamagedLinesAddNothingAndKeepTheSymbolsAligned)
 {
     const QByteArray overlong = QByteArray("\xA1\xA3") + QByteArray(100000, 'x');
-    writeFile(path(), QByteArray("\r\n"             // empty
-                                 "a\r\n"            // one byte
-                                 "\xA3\r\n"         // a lone lead byte
-                                 "x\xA1\xA2  y\r\n" // a single byte before a character
-                                 "\xA3\xAC") +      // a bare symbol
-                          "\n" +
-                          overlong + "\r\n" +
-                          "\xA3\x7F          bad trail\r\n"
-                          "\xA3\xBB          last line without its end");
+    ASSERT_TRUE(writeFile(path(), QByteArray("\r\n"             // empty
+                                             "a\r\n"            // one byte
+                                             "\xA3\r\n"         // a lone lead byte
+                                             "x\xA1\xA2  y\r\n" // a single byte before a character
+                                             "\xA3\xAC") +      // a bare symbol
+                                      "\n" +
+                                      overlong + "\r\n" +
+                                      "\xA3\x7F          bad trail\r\n"
+                                      "\xA3\xBB          last line without its end"));
     const FilterLines loaded = loadFilterLines(folders.programFolder());
     EXPECT_TRUE(loaded.error.isEmpty());
     ASSERT_EQ(loaded.lines.size(), 8);
@@ -82,7 +73,7 @@ TEST_F(FilterSymbolsTest, DamagedLinesAddNothingAndKeepTheSymbolsAligned)
 
 TEST_F(FilterSymbolsTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
 {
-    writeFile(path(), "\xA3\xAC          old\r\n");
+    ASSERT_TRUE(writeFile(path(), "\xA3\xAC          old\r\n"));
     QString error;
     {
         testsupport::FullDisk full;
@@ -103,7 +94,7 @@ TEST_F(FilterSymbolsTest, AFileThatCannotBeWrittenOrReadGivesTheDefaultsAndSaysW
     EXPECT_EQ(loaded.lines, defaultFilterLines());
     EXPECT_FALSE(QFile::exists(path()));
 
-    writeFile(path(), QByteArray(2 << 20, '\n')); // far larger than any list
+    ASSERT_TRUE(writeFile(path(), QByteArray(2 << 20, '\n'))); // far larger than any list
     QString error;
     EXPECT_EQ(LoadFilterSymbols(folders.programFolder(), &error), filterSymbols(defaultFilterLines()));
     EXPECT_FALSE(error.isEmpty());

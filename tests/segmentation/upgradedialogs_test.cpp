@@ -5,6 +5,7 @@
 #include "segmentation/ui/buildprogress.h"
 #include "segmentation/ui/cupgradecodebookdlg.h"
 #include "segmentation/ui/cupgradecustomcodebookdlg.h"
+#include "tests/support/files.h"
 #include "tests/support/installedseams.h"
 
 #include <QFile>
@@ -20,11 +21,7 @@ namespace codefile = platform::codefile;
 
 namespace {
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
+using testsupport::writeFile;
 
 // A code file of one word, padded to a size that shows as whole kilobytes.
 QByteArray codeFile(int kilobytes)
