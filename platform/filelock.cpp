@@ -41,12 +41,15 @@ FileLock::FileLock(const QString& lockFilePath) : m_path(QFile::encodeName(lockF
 
 FileLock::~FileLock()
 {
-    unlock();
+    // The file stays: a waiter blocked on it takes the lock at once, where a new file would make it
+    // start over.
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 bool FileLock::lock(std::chrono::milliseconds timeout, QString* error)
 {
-    if (isLocked())
+    if (m_fd >= 0)
         return true;
     const QDeadlineTimer deadline(timeout);
     bool clearedUnopenable = false;
@@ -119,16 +122,6 @@ int FileLock::lockWithin(int fd, const QDeadlineTimer& deadline)
         return ETIMEDOUT;
     }
     return wait->error;
-}
-
-void FileLock::unlock()
-{
-    if (m_fd < 0)
-        return;
-    // The file stays: a waiter blocked on it takes the lock at once, where a new file would make
-    // it start over.
-    ::close(m_fd);
-    m_fd = -1;
 }
 
 } // namespace platform
