@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -57,9 +58,10 @@ bool FileLock::lock(std::chrono::milliseconds timeout, QString* error)
         const int fd = ::open(m_path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd < 0) {
             // A lock file that cannot be opened (a folder, a link, no permission) holds no lock
-            // that anyone could have taken: out of the way with it, once.
+            // that anyone could have taken: out of the way with it, once. remove() takes an empty
+            // folder too, where unlink() does not.
             const int openError = errno;
-            if (!clearedUnopenable && openError != ENOENT && ::unlink(m_path.constData()) == 0) {
+            if (!clearedUnopenable && openError != ENOENT && std::remove(m_path.constData()) == 0) {
                 clearedUnopenable = true;
                 continue;
             }
