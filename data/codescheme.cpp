@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <utility>
 
 namespace datagen {
 
@@ -13,52 +14,48 @@ CodeScheme::CodeScheme(const QList<FourCornerCode>& corners, const Essay& essay,
     markWordsThatLeadTheirCode();
 }
 
-QStringList CodeScheme::assignShortCodes(const QStringList& fullCodes, int digits, int perCode)
+namespace {
+
+// Short codes of `digits` digits for full codes in rank order: each takes the leading digits of its
+// full code when they are free, else the next free short code, counting upwards and round from the
+// largest to 0.
+QStringList assignShortCodes(const QStringList& fullCodes, int digits)
 {
     int codeCount = 1;
     for (int i = 0; i < digits; ++i)
         codeCount *= 10;
-    Q_ASSERT(fullCodes.size() <= codeCount * perCode);
-    QList<int> used(codeCount, 0);
+    Q_ASSERT(fullCodes.size() <= codeCount);
+    QList<bool> used(codeCount, false);
     QStringList shortCodes;
     for (const QString& fullCode : fullCodes) {
         int value = fullCode.left(digits).toInt();
-        while (used[value] >= perCode)
+        while (used[value])
             value = (value + 1) % codeCount;
-        ++used[value];
+        used[value] = true;
         shortCodes.append(QStringLiteral("%1").arg(value, digits, 10, QLatin1Char('0')));
     }
     return shortCodes;
 }
 
-namespace {
-
-// Gives the entries at `ranks` short codes of `digits` digits, in that order.
-void giveShortCodes(QList<CodedEntry>& entries, const QList<qsizetype>& ranks, int digits, int perCode)
-{
-    QStringList fullCodes;
-    for (qsizetype rank : ranks)
-        fullCodes.append(entries[rank].code);
-    const QStringList shortCodes = CodeScheme::assignShortCodes(fullCodes, digits, perCode);
-    for (qsizetype i = 0; i < ranks.size(); ++i)
-        entries[ranks[i]].shortCode = shortCodes[i];
-}
-
-// Ranks [first, first + count) of `ranks`, as far as it reaches.
-QList<qsizetype> slice(const QList<qsizetype>& ranks, qsizetype first, qsizetype count)
-{
-    return ranks.mid(first, std::max<qsizetype>(0, std::min(count, ranks.size() - first)));
-}
-
-// The ranks of the entries that `eligible` accepts, most frequent first.
-template <typename Predicate> QList<qsizetype> ranksOf(const QList<CodedEntry>& entries, Predicate eligible)
+// Gives the entries that `eligible` accepts short codes, most frequent first: one digit each to the
+// first `oneDigit` of them, two digits each to the next `twoDigits`.
+template <typename Predicate>
+void giveShortCodes(QList<CodedEntry>& entries, Predicate eligible, int oneDigit, int twoDigits)
 {
     QList<qsizetype> ranks;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
+    for (qsizetype i = 0; i < entries.size() && ranks.size() < oneDigit + twoDigits; ++i) {
         if (eligible(entries[i]))
             ranks.append(i);
     }
-    return ranks;
+    for (const auto& [digits, group] :
+         {std::pair{1, ranks.mid(0, oneDigit)}, std::pair{2, ranks.mid(oneDigit)}}) {
+        QStringList fullCodes;
+        for (qsizetype rank : group)
+            fullCodes.append(entries[rank].code);
+        const QStringList shortCodes = assignShortCodes(fullCodes, digits);
+        for (qsizetype i = 0; i < group.size(); ++i)
+            entries[group[i]].shortCode = shortCodes[i];
+    }
 }
 
 } // namespace
@@ -84,9 +81,9 @@ void CodeScheme::codeCharacters(const QList<FourCornerCode>& corners, const Essa
 
     for (const CodedEntry& entry : m_characters)
         m_characterCodes.insert(entry.text, entry.code);
-    const QList<qsizetype> ranks = ranksOf(m_characters, [](const CodedEntry&) { return true; });
-    giveShortCodes(m_characters, slice(ranks, 0, sizes.oneDigitCharacters), 1, 1);
-    giveShortCodes(m_characters, slice(ranks, sizes.oneDigitCharacters, sizes.twoDigitCharacters), 2, 1);
+    giveShortCodes(
+        m_characters, [](const CodedEntry&) { return true; }, sizes.oneDigitCharacters,
+        sizes.twoDigitCharacters);
 }
 
 void CodeScheme::separateSharedCharacterCodes()
@@ -162,10 +159,9 @@ void CodeScheme::codeWords(const Essay& essay, const CodeSchemeSizes& sizes)
         into.append({word.text, code, {}, word.frequency});
     }
     // Short codes go to two-character words, the words the short-code drills judge.
-    const QList<qsizetype> twoCharacterRanks =
-        ranksOf(m_words, [](const CodedEntry& word) { return word.text.size() == 2; });
-    giveShortCodes(m_words, slice(twoCharacterRanks, 0, sizes.oneDigitWords), 1, 1);
-    giveShortCodes(m_words, slice(twoCharacterRanks, sizes.oneDigitWords, sizes.twoDigitWords), 2, 1);
+    giveShortCodes(
+        m_words, [](const CodedEntry& word) { return word.text.size() == 2; }, sizes.oneDigitWords,
+        sizes.twoDigitWords);
 }
 
 } // namespace datagen

@@ -54,11 +54,6 @@ public:
     // them are told apart.
     QString wordCode(QStringView word) const;
 
-    // Short codes of `digits` digits for a list of full codes in rank order: each takes the
-    // leading digits of its full code when that short code has room for one more (`perCode`),
-    // else the next short code with room, counting upwards and round from the largest to 0.
-    static QStringList assignShortCodes(const QStringList& fullCodes, int digits, int perCode);
-
 private:
     void codeCharacters(const QList<FourCornerCode>& corners, const Essay& essay,
                         const CodeSchemeSizes& sizes);

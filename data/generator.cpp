@@ -79,14 +79,11 @@ QByteArray teacherWordList(const CodeScheme& scheme)
 bool registerInputMethod(const QString& systemFolder, QString* error)
 {
     qputenv("TALVOREN_SYSTEM_DIR", QFile::encodeName(systemFolder));
-    const QString hivePath = platform::hiveFilePath(platform::HKEY_LOCAL_MACHINE);
-    QFile::remove(hivePath);
     platform::RegistryHive hive;
-    hive.createKey(kLayoutKey);
     // REG_SZ as Windows stores it: the text's bytes and the terminating NUL.
     hive.setValue(kLayoutKey, platform::kLayoutTextValue,
                   {platform::REG_SZ, toGbk(platform::imeDisplayName()) + '\0'});
-    return hive.save(hivePath, error);
+    return hive.save(platform::hiveFilePath(platform::HKEY_LOCAL_MACHINE), error);
 }
 
 bool readArticles(QList<Article>* articles, QString* error)

@@ -35,16 +35,17 @@ QList<LessonRow> shortCodeRows(const QList<CodedEntry>& entries, int digits)
     return rows;
 }
 
-// The most frequent words of `minLength` to `maxLength` characters that their full code gives
+// The first `count` entries of `minLength` to `maxLength` characters that their full code gives
 // first, with that code.
-QList<LessonRow> wordRows(const QList<CodedEntry>& words, qsizetype minLength, qsizetype maxLength, int count)
+QList<LessonRow> leadingRows(const QList<CodedEntry>& entries, qsizetype minLength, qsizetype maxLength,
+                             int count)
 {
     QList<LessonRow> rows;
-    for (const CodedEntry& word : words) {
+    for (const CodedEntry& entry : entries) {
         if (rows.size() == count)
             break;
-        if (word.leadsCode && word.text.size() >= minLength && word.text.size() <= maxLength)
-            rows.append({word.code, word.text});
+        if (entry.leadsCode && entry.text.size() >= minLength && entry.text.size() <= maxLength)
+            rows.append({entry.code, entry.text});
     }
     return rows;
 }
@@ -93,23 +94,18 @@ Lessons chooseCodeBooks(const CodeScheme& scheme)
     const QList<CodedEntry>& characters = scheme.characters();
     const QList<CodedEntry>& words = scheme.words();
 
-    for (const CodedEntry& entry : characters) {
-        if (lessons.jiandan.size() == kCharacterLesson)
-            break;
-        if (entry.leadsCode)
-            lessons.jiandan.append({entry.code, entry.text});
-    }
+    lessons.jiandan = leadingRows(characters, 1, 1, kCharacterLesson);
     lessons.zi1jm = repeated(shortCodeRows(characters, 1), kShortCodeRepeats);
     lessons.zi2jm = shortCodeRows(characters, 2);
     lessons.ci1jm = repeated(shortCodeRows(words, 1), kShortCodeRepeats);
     lessons.ci2jm = shortCodeRows(words, 2);
-    lessons.ci2 = wordRows(words, 2, 2, kTwoCharacterWords);
-    lessons.ci3 = wordRows(words, 3, 3, kThreeCharacterWords);
-    lessons.ci4 = wordRows(words, 4, 4, kFourCharacterWords);
-    lessons.cid = wordRows(words, 5, std::numeric_limits<qsizetype>::max(), kLongWords);
+    lessons.ci2 = leadingRows(words, 2, 2, kTwoCharacterWords);
+    lessons.ci3 = leadingRows(words, 3, 3, kThreeCharacterWords);
+    lessons.ci4 = leadingRows(words, 4, 4, kFourCharacterWords);
+    lessons.cid = leadingRows(words, 5, std::numeric_limits<qsizetype>::max(), kLongWords);
 
     // The game alternates characters and two-character words.
-    const QList<LessonRow> gameWords = wordRows(words, 2, 2, kGameWords);
+    const QList<LessonRow> gameWords = leadingRows(words, 2, 2, kGameWords);
     for (int i = 0; i < std::max(kGameCharacters, kGameWords); ++i) {
         if (i < kGameCharacters && i < characters.size())
             lessons.playziku.append({characters[i].code, characters[i].text});

@@ -175,6 +175,8 @@ QHash<QString, QString> parseSimplifiedVariants(const QByteArray& unihanVariants
     return simplified;
 }
 
+namespace {
+
 bool isNoise(QStringView text)
 {
     // Characters that only make sounds; two or more of them make laughter or a filler.
@@ -193,8 +195,6 @@ bool isNoise(QStringView text)
         return true;
     return boilerplate.contains(text);
 }
-
-namespace {
 
 // The frequency field: digits only, clamped to kMaxFrequency; nothing for anything else.
 std::optional<qint64> frequencyOf(const QByteArray& field)

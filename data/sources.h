@@ -46,11 +46,10 @@ inline constexpr qint64 kMaxFrequency = 1'000'000'000'000;
 // Lines "word<TAB>frequency". The list is written in traditional characters; each character is
 // turned into its simplified form, and entries that become the same are added up. A line whose
 // frequency is not plain digits (negative, empty, text) is left out, and so is noise of the web pages
-// the list was counted from (isNoise), characters included.
+// the list was counted from, characters included: entries that are no words to teach, such as a
+// character written three or more times over ("顶顶顶顶"), laughter and fillers ("呵呵", "哈哈哈"),
+// and the boilerplate and swearing of forum pages ("回复日期").
 Essay parseEssay(const QByteArray& essayText, const QHash<QString, QString>& simplified);
-// Entries that are no words to teach: a character written three or more times over ("顶顶顶顶"),
-// laughter and fillers ("呵呵", "哈哈哈"), and the boilerplate and swearing of forum pages ("回复日期").
-bool isNoise(QStringView simplifiedText);
 
 // True for one character that GBK holds as a lead and a trail byte.
 bool isGbkCharacter(QStringView character);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -41,12 +42,15 @@ FileLock::FileLock(const QString& lockFilePath) : m_path(QFile::encodeName(lockF
 
 FileLock::~FileLock()
 {
-    unlock();
+    // The file stays: a waiter blocked on it takes the lock at once, where a new file would make it
+    // start over.
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 bool FileLock::lock(std::chrono::milliseconds timeout, QString* error)
 {
-    if (isLocked())
+    if (m_fd >= 0)
         return true;
     const QDeadlineTimer deadline(timeout);
     bool clearedUnopenable = false;
@@ -54,9 +58,10 @@ bool FileLock::lock(std::chrono::milliseconds timeout, QString* error)
         const int fd = ::open(m_path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd < 0) {
             // A lock file that cannot be opened (a folder, a link, no permission) holds no lock
-            // that anyone could have taken: out of the way with it, once.
+            // that anyone could have taken: out of the way with it, once. remove() takes an empty
+            // folder too, where unlink() does not.
             const int openError = errno;
-            if (!clearedUnopenable && openError != ENOENT && ::unlink(m_path.constData()) == 0) {
+            if (!clearedUnopenable && openError != ENOENT && std::remove(m_path.constData()) == 0) {
                 clearedUnopenable = true;
                 continue;
             }
@@ -119,16 +124,6 @@ int FileLock::lockWithin(int fd, const QDeadlineTimer& deadline)
         return ETIMEDOUT;
     }
     return wait->error;
-}
-
-void FileLock::unlock()
-{
-    if (m_fd < 0)
-        return;
-    // The file stays: a waiter blocked on it takes the lock at once, where a new file would make
-    // it start over.
-    ::close(m_fd);
-    m_fd = -1;
 }
 
 } // namespace platform

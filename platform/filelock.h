@@ -20,10 +20,8 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     // Waits up to timeout for a live holder to finish. False, with the reason in *error, when the
-    // lock cannot be had.
+    // lock cannot be had. The lock lasts as long as this object.
     bool lock(std::chrono::milliseconds timeout, QString* error);
-    void unlock();
-    bool isLocked() const { return m_fd >= 0; }
 
 private:
     // 0 once fd is locked, else the error (ETIMEDOUT when the deadline passed first).

@@ -4,7 +4,6 @@
 #include "platform/clock.h"
 #include "platform/gbk.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -416,8 +415,6 @@ RegistryHive::LoadResult RegistryHive::load(const QString& filePath)
 
 bool RegistryHive::save(const QString& filePath, QString* error) const
 {
-    // The user folder may not exist before the first setting is written.
-    QDir().mkpath(QFileInfo(filePath).absolutePath());
     const QByteArray text = toText();
     if (text.size() > kMaxFileBytes) {
         if (error)

@@ -147,11 +147,10 @@ LONG changeHive(HKEY root, const std::function<void(RegistryHive&)>& change)
     QString why;
     // The user folder may not exist before the first setting is written.
     QDir().mkpath(QFileInfo(filePath).absolutePath());
-    if (!lock.lock(state().lockTimeout, &why)) {
-        LoadedHive& entry = loadedHive(root);
-        return failSave(entry, why);
-    }
+    const bool locked = lock.lock(state().lockTimeout, &why);
     LoadedHive& entry = loadedHive(root);
+    if (!locked)
+        return failSave(entry, why);
     if (!entry.writable)
         return ERROR_ACCESS_DENIED;
     RegistryHive changed = entry.hive;

@@ -9,31 +9,32 @@
 #include "tests/fuzz/fuzzsupport.h"
 
 #include <QFileInfo>
-#include <cstdlib>
 
 namespace fuzz {
 
-inline void checkBuiltBook(const segmentation::BuildReport& report, segmentation::BookKind kind,
-                           const QString& programFolder, QByteArrayView source)
+// Writes the input as the source file `sourceName` in an empty scratch folder, builds the book of
+// `kind` from it there with `build(folder)` (the builder under test) and checks what came of it.
+template <typename Build>
+void buildBookFrom(QByteArrayView source, const QString& sourceName, segmentation::BookKind kind, Build build)
 {
-    const segmentation::BookFiles files = segmentation::bookFiles(kind, programFolder);
+    const QString folder = scratchFolder();
+    emptyFolder(folder);
+    writeFile(folder + sourceName, source);
+    const segmentation::BuildReport report = build(folder);
+    const segmentation::BookFiles files = segmentation::bookFiles(kind, folder);
     if (!report.ok()) {
         // A failed first build leaves no book at all, never half of one.
-        if (QFileInfo::exists(files.index) != QFileInfo::exists(files.database))
-            std::abort();
+        require(QFileInfo::exists(files.index) == QFileInfo::exists(files.database));
         return;
     }
-    if (QFileInfo(files.index).size() != segmentation::kIndexFileBytes)
-        std::abort();
+    require(QFileInfo(files.index).size() == segmentation::kIndexFileBytes);
     segmentation::BookOpenFailure failure;
-    auto book = segmentation::BookReader::open(kind, programFolder, &failure);
-    if (!book)
-        std::abort();
+    auto book = segmentation::BookReader::open(kind, folder, &failure);
+    require(book != nullptr);
     // Looked up by the characters the source holds, a book gives only words that begin with them.
     for (qsizetype i = 0; i + 1 < source.size() && i < 64; ++i) {
         for (const segmentation::BookWord& word : book->wordsBeginningWith(source.sliced(i)))
-            if (!word.hz.startsWith(source.sliced(i, 2)))
-                std::abort();
+            require(word.hz.startsWith(source.sliced(i, 2)));
         if (platform::gbk::startsWithDoubleByteCharacter(source.sliced(i)))
             book->character(platform::codefile::GbkCellIndex(source[i], source[i + 1]));
     }

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QtEndian>
-#include <cstdlib>
 
 using namespace segmentation;
 namespace codefile = platform::codefile;
@@ -32,8 +31,7 @@ const QString& bookFolder()
                           {"500601", {gbk(QStringLiteral("中华人民")), gbk(QStringLiteral("中间"))}},
                           {"123456", {gbk(QStringLiteral("人民"))}}};
         fuzz::writeFile(path + QStringLiteral("orvesk.mb"), codefile::writeCodeFile(contents));
-        if (!RebuildCodeBook(path, path + QStringLiteral("orvesk.mb"), {}).ok())
-            std::abort();
+        fuzz::require(RebuildCodeBook(path, path + QStringLiteral("orvesk.mb"), {}).ok());
         return path;
     }();
     return folder;
@@ -64,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     BookOpenFailure failure;
     auto book = BookReader::open(BookKind::Code, bookFolder(), &failure); // the reader under test
     if (!book) {
-        if (index.size() == kIndexFileBytes || failure.message.isEmpty())
-            std::abort();
+        fuzz::require(index.size() != kIndexFileBytes && !failure.message.isEmpty());
         return 0;
     }
     book->maxWordBytes();
@@ -78,8 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++looked;
         const char character[2] = {char(0x81 + cell / 191), char(0x40 + cell % 191)};
         for (const BookWord& word : book->wordsBeginningWith(QByteArrayView(character, 2)))
-            if (word.hz.isEmpty())
-                std::abort();
+            fuzz::require(!word.hz.isEmpty());
         book->character(cell);
     }
     for (qsizetype i = 1; i + 1 < input.size() && i < 64; i += 2) {

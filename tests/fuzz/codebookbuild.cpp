@@ -10,11 +10,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString folder = fuzz::scratchFolder();
-    fuzz::emptyFolder(folder);
-    const QString source = folder + QStringLiteral("orvesk.mb");
-    fuzz::writeFile(source, fuzz::bytesOf(data, size));
-    const segmentation::BuildReport report = segmentation::RebuildCodeBook(folder, source, {}); // under test
-    fuzz::checkBuiltBook(report, segmentation::BookKind::Code, folder, fuzz::bytesOf(data, size));
+    const QString name = QStringLiteral("orvesk.mb");
+    fuzz::buildBookFrom(
+        fuzz::bytesOf(data, size), name, segmentation::BookKind::Code,
+        [&name](const QString& folder) { return segmentation::RebuildCodeBook(folder, folder + name, {}); });
     return 0;
 }

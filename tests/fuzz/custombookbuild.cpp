@@ -2,8 +2,6 @@
 #include "segmentation/core/userwordbooks.h"
 #include "tests/fuzz/bookbuilders.h"
 
-#include <QDir>
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::startApplication();
@@ -12,11 +10,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString folder = fuzz::scratchFolder();
-    fuzz::emptyFolder(folder);
-    fuzz::writeFile(folder + QStringLiteral("ZDYgbk.TXT"), fuzz::bytesOf(data, size));
-    const segmentation::BuildReport report =
-        segmentation::BuildCustomCodeBook(folder, folder, 1); // under test
-    fuzz::checkBuiltBook(report, segmentation::BookKind::Custom, folder, fuzz::bytesOf(data, size));
+    fuzz::buildBookFrom(
+        fuzz::bytesOf(data, size), QStringLiteral("ZDYgbk.TXT"), segmentation::BookKind::Custom,
+        [](const QString& folder) { return segmentation::BuildCustomCodeBook(folder, folder, 1); });
     return 0;
 }

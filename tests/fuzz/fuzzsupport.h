@@ -2,6 +2,8 @@
 // scratch folder in memory.
 #pragma once
 
+#include "platform/gbk.h"
+
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +32,18 @@ inline bool liesAt(QByteArrayView view, QByteArrayView input, qint64 offset)
     return offset >= 0 && view.data() == input.data() + offset && offset + view.size() <= input.size();
 }
 
+// True when the bytes are whole double-byte characters and nothing else.
+inline bool isDoubleByteText(QByteArrayView text)
+{
+    if (text.size() % 2 != 0)
+        return false;
+    for (qsizetype i = 0; i < text.size(); i += 2) {
+        if (!platform::gbk::startsWithDoubleByteCharacter(text.sliced(i)))
+            return false;
+    }
+    return true;
+}
+
 // Qt's plugins (the SQLite driver) need an application object.
 inline void startApplication()
 {
@@ -46,16 +60,14 @@ inline QString scratchFolder()
     static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
                                           ? QStringLiteral("/dev/shm/talvoren-fuzz-XXXXXX")
                                           : QDir::tempPath() + QStringLiteral("/talvoren-fuzz-XXXXXX"));
-    if (!folder.isValid())
-        std::abort();
+    require(folder.isValid());
     return folder.path() + u'/';
 }
 
 inline void writeFile(const QString& path, QByteArrayView bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), bytes.size()) != bytes.size())
-        std::abort();
+    require(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), bytes.size()) == bytes.size());
 }
 
 // Every file of a folder goes, so that each input starts afresh.

@@ -3,8 +3,6 @@
 #include "platform/registry.h"
 #include "tests/fuzz/fuzzsupport.h"
 
-#include <cstdlib>
-
 using namespace platform;
 
 namespace {
@@ -17,10 +15,9 @@ QByteArray query(HKEY key, const char* name)
         return {};
     QByteArray data(qsizetype(size), '\0');
     DWORD room = size;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &room) !=
-            ERROR_SUCCESS ||
-        room != size)
-        std::abort();
+    fuzz::require(RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &room) ==
+                      ERROR_SUCCESS &&
+                  room == size);
     return data;
 }
 
@@ -53,15 +50,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray written("\x01\x00\xFF", 3);
     if (RegCreateKeyA(HKEY_LOCAL_MACHINE, "Software\\Orvesk\\Corvelle", &key) != ERROR_SUCCESS)
         return 0;
-    const LONG set = RegSetValueExA(key, "v", 0, REG_BINARY, reinterpret_cast<const BYTE*>(written.constData()),
-                                    DWORD(written.size()));
+    const LONG set = RegSetValueExA(
+        key, "v", 0, REG_BINARY, reinterpret_cast<const BYTE*>(written.constData()), DWORD(written.size()));
     RegCloseKey(key);
     if (set != ERROR_SUCCESS)
         return 0;
     resetRegistry();
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "software\\orvesk\\corvelle", 0, KEY_READ, &key) != ERROR_SUCCESS ||
-        query(key, "V") != written)
-        std::abort();
+    fuzz::require(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "software\\orvesk\\corvelle", 0, KEY_READ, &key) ==
+                      ERROR_SUCCESS &&
+                  query(key, "V") == written);
     RegCloseKey(key);
     return 0;
 }

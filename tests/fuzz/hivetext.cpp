@@ -2,8 +2,6 @@
 #include "platform/registry.h"
 #include "tests/fuzz/fuzzsupport.h"
 
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto hive = platform::RegistryHive::fromText(fuzz::bytesOf(data, size), nullptr);
@@ -11,7 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     QString error;
     const auto again = platform::RegistryHive::fromText(hive->toText(), &error);
-    if (!again || !(*again == *hive))
-        std::abort();
+    fuzz::require(again && *again == *hive);
     return 0;
 }

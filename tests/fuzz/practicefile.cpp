@@ -42,18 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const PracticeFileRead read = readPracticeFile(fuzz::bytesOf(data, size)); // the reader under test
     if (!read.ok()) {
-        if (read.article != Article() || practiceFileProblemText(read.problem).isEmpty())
-            std::abort();
+        fuzz::require(read.article == Article() && !practiceFileProblemText(read.problem).isEmpty());
         return 0;
     }
-    if (!wellFormed(read.article))
-        std::abort();
+    fuzz::require(wellFormed(read.article));
     const PracticeFileRead again = readPracticeFile(textModeBytes(practiceFileText(read.article)));
-    if (!again.ok() || again.article != read.article)
-        std::abort();
+    fuzz::require(again.ok() && again.article == read.article);
     const QByteArray exported = segmentedText(read.article.text, read.article.segmentationPattern,
                                               read.article.statistics[TestCharacters], "\n");
-    if (exported.size() < read.article.text.size())
-        std::abort();
+    fuzz::require(exported.size() >= read.article.text.size());
     return 0;
 }

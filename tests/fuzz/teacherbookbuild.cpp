@@ -10,10 +10,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString folder = fuzz::scratchFolder();
-    fuzz::emptyFolder(folder);
-    fuzz::writeFile(folder + QLatin1String(segmentation::kTeacherWordListName), fuzz::bytesOf(data, size));
-    const segmentation::BuildReport report = segmentation::BuildUserWordBook(folder); // under test
-    fuzz::checkBuiltBook(report, segmentation::BookKind::Teacher, folder, fuzz::bytesOf(data, size));
+    fuzz::buildBookFrom(fuzz::bytesOf(data, size), QLatin1String(segmentation::kTeacherWordListName),
+                        segmentation::BookKind::Teacher,
+                        [](const QString& folder) { return segmentation::BuildUserWordBook(folder); });
     return 0;
 }

@@ -1,6 +1,7 @@
 // The DAO-like recordset over real SQLite files made by each test.
 #include "platform/dao.h"
 #include "platform/transaction.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -72,11 +73,9 @@ TEST_F(DaoTest, OpeningAMissingFileThrowsAndCreatesNothing)
 
 TEST_F(DaoTest, OpeningAFileThatIsNoDatabaseThrows)
 {
-    QFile text(m_dir.filePath(QStringLiteral("notes.dat")));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write(QByteArray(2048, 'x'));
-    text.close();
-    EXPECT_THROW(Database::open(text.fileName()), DaoError);
+    const QString text = m_dir.filePath(QStringLiteral("notes.dat"));
+    ASSERT_TRUE(testsupport::writeFile(text, QByteArray(2048, 'x')));
+    EXPECT_THROW(Database::open(text), DaoError);
 }
 
 class DaoTableNameTest : public DaoTest, public ::testing::WithParamInterface<const char*>

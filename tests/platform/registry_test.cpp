@@ -8,9 +8,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -309,6 +311,28 @@ TEST_F(RegistryTest, ALockFileLeftBehindIsNoLock)
         RegCloseKey(key);
     }
     EXPECT_TRUE(problems.messages.isEmpty());
+}
+
+// A lock file that cannot be opened holds no lock: an empty folder or a link in its place is cleared away.
+TEST_F(RegistryTest, SomethingThatCannotBeALockFileIsNoLock)
+{
+    const QString lockPath = hiveFilePath(HKEY_CURRENT_USER) + QStringLiteral(".lock");
+    ASSERT_TRUE(QDir().mkpath(folders.userFolder()));
+    const std::pair<const char*, std::function<bool()>> inTheWay[] = {
+        {"Folder", [&] { return QDir().mkdir(lockPath); }},
+        {"Link", [&] { return QFile::link(folders.userFolder() + QStringLiteral("elsewhere"), lockPath); }},
+    };
+    for (const auto& [name, make] : inTheWay) {
+        QFile::remove(lockPath); // the lock file the case before left
+        ASSERT_TRUE(make()) << name;
+        HKEY key = 0;
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (QByteArray("Software\\") + name).constData(), &key),
+                  ERROR_SUCCESS)
+            << name;
+        RegCloseKey(key);
+        EXPECT_TRUE(QFileInfo(lockPath).isFile()) << name;
+    }
+    EXPECT_TRUE(problems.messages.isEmpty()) << problems.messages.join(u'\n').toStdString();
 }
 
 TEST_F(RegistryTest, TwoProgramsWritingAtOnceLoseNothing)

@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
+#include "tests/support/files.h"
 #include "tests/support/installedseams.h"
 
 #include <QDir>
@@ -48,19 +49,15 @@ TEST(TestFolders, AStagedFileIsCopiedWritable)
     QTemporaryDir stage;
     const QByteArray stageBefore = qgetenv("TALVOREN_STAGE_DIR");
     qputenv("TALVOREN_STAGE_DIR", QFile::encodeName(stage.path()));
-    QFile source(stage.filePath(QStringLiteral("talvorendb.dat")));
-    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
-    source.write("data");
-    source.close();
-    QFile::setPermissions(source.fileName(), QFile::ReadOwner);
+    const QString source = stage.filePath(QStringLiteral("talvorendb.dat"));
+    ASSERT_TRUE(testsupport::writeFile(source, "data"));
+    QFile::setPermissions(source, QFile::ReadOwner);
     TestFolders folders;
     const QString copy = folders.copySampleDatabase();
     qputenv("TALVOREN_STAGE_DIR", stageBefore);
     ASSERT_EQ(copy, folders.programFolder() + QStringLiteral("talvorendb.dat"));
     EXPECT_TRUE(QFile::permissions(copy) & QFile::WriteOwner);
-    QFile copied(copy);
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copied.readAll(), QByteArray("data"));
+    EXPECT_EQ(testsupport::readFile(copy), QByteArray("data"));
 }
 
 TEST(InstalledSeams, InstallAndRemoveEverySeam)
