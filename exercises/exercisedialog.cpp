@@ -1,6 +1,8 @@
 #include "exercises/exercisedialog.h"
 
 #include "platform/dao.h"
+#include "platform/programexit.h"
+#include "shell/databasemessage.h"
 #include "shell/module1.h"
 
 #include <QKeyEvent>
@@ -12,6 +14,23 @@ int ExerciseDialog::exec()
     if (m_loadFailed)
         return QDialog::Rejected;
     return QDialog::exec();
+}
+
+void ExerciseDialog::failLoad(const platform::dao::DaoError& error, const QString& title, bool endsProgram,
+                              platform::UINT flags)
+{
+    setLoadFailed();
+    platform::UiService::instance().messageBox(
+        nullptr, shell::databaseFailureText(error, m_damagedDatabaseText.toString()), title, flags);
+    if (endsProgram && !error.isLocked())
+        platform::endProgram(0);
+}
+
+void ExerciseDialog::tellDatabaseFailure(const platform::dao::DaoError& error, const QString& title,
+                                         platform::UINT flags)
+{
+    platform::UiService::instance().messageBox(
+        this, shell::databaseFailureText(error, m_damagedDatabaseText.toString()), title, flags);
 }
 
 std::unique_ptr<platform::dao::Recordset> ExerciseDialog::openCountedTable(const QString& table,

@@ -2,12 +2,16 @@
 // table as it opens and then does not open, and that a stray Escape does not close.
 #pragma once
 
+#include "exercises/drilltexts.h"
+#include "platform/uiservice.h"
+
 #include <QDialog>
 #include <memory>
 
 namespace platform::dao {
+class DaoError;
 class Recordset;
-}
+} // namespace platform::dao
 
 namespace exercises {
 
@@ -23,6 +27,16 @@ protected:
     explicit ExerciseDialog(QWidget* parent = nullptr) : QDialog(parent) {}
 
     void setLoadFailed() { m_loadFailed = true; }
+    // What the window says of a missing or damaged database, when it has its own wording.
+    void setDamagedDatabaseText(QStringView text) { m_damagedDatabaseText = text; }
+    // The table could not be read as the window opened: the user is told in a box of its own (the
+    // window never shows) and the window does not open. A window that cannot go on without the
+    // database ends the program, unless another program merely holds the database locked.
+    void failLoad(const platform::dao::DaoError& error, const QString& title, bool endsProgram = false,
+                  platform::UINT flags = kDatabaseFailureFlags);
+    // A table that could not be read while the window is open: the user is told, the window stays.
+    void tellDatabaseFailure(const platform::dao::DaoError& error, const QString& title,
+                             platform::UINT flags = kDatabaseFailureFlags);
     // A table of the shared database opened as a dynaset, with its row count (taken at the last
     // row, back at the first). Throws DaoError when the database is not open or the table is
     // missing or empty.
@@ -30,7 +44,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static constexpr platform::UINT kDatabaseFailureFlags = platform::MB_OK | platform::MB_ICONINFORMATION;
+
     bool m_loadFailed = false;
+    QStringView m_damagedDatabaseText = texts::kDatabaseError;
 };
 
 } // namespace exercises

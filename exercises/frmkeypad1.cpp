@@ -11,7 +11,6 @@
 #include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
-#include "shell/databasemessage.h"
 #include "shell/module1.h"
 
 #include <QGroupBox>
@@ -51,11 +50,7 @@ void frmkeypad1::Form_Load()
     try {
         m_keypadRs = openCountedTable(QStringLiteral("skeyboard"), m_keypadRecordCount);
     } catch (const platform::dao::DaoError& error) {
-        setLoadFailed();
-        m_keypadRs.reset();
-        platform::UiService::instance().messageBox(
-            nullptr, shell::databaseFailureText(error, texts::kDatabaseError.toString()),
-            kKeypadTitle.toString(), platform::MB_OK | platform::MB_ICONINFORMATION);
+        failLoad(error, kKeypadTitle.toString());
     }
 }
 
@@ -121,9 +116,7 @@ void frmkeypad1::Command1_Click()
         }
     } catch (const platform::dao::DaoError& error) {
         // A table damaged since the window opened: no group, the size box back in view.
-        platform::UiService::instance().messageBox(
-            this, shell::databaseFailureText(error, texts::kDatabaseError.toString()),
-            kKeypadTitle.toString(), platform::MB_OK | platform::MB_ICONINFORMATION);
+        tellDatabaseFailure(error, kKeypadTitle.toString());
         m_text2->hide();
         m_label1->show();
         m_text1->show();

@@ -6,12 +6,10 @@
 #include "exercises/timedrun.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
-#include "platform/programexit.h"
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
-#include "shell/databasemessage.h"
 #include "shell/module1.h"
 
 #include <QKeyEvent>
@@ -27,6 +25,8 @@ namespace {
 using namespace game;
 using namespace gametexts;
 
+constexpr platform::UINT kFailureFlags =
+    platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION;
 const QColor kIdleField(192, 192, 255);
 const QColor kGameField(0, 0, 0);
 
@@ -54,6 +54,7 @@ bool isSubmitKey(int keyCode)
 frmplay::frmplay(QWidget* parent) : ExerciseDialog(parent)
 {
     setObjectName(QStringLiteral("frmplay"));
+    setDamagedDatabaseText(kDatabaseError);
     buildWindow();
 
     m_timer1 = new QTimer(this);
@@ -87,7 +88,8 @@ void frmplay::Form_Load()
     try {
         m_gameRs = openCountedTable(QStringLiteral("playziku"), m_gameRecordCount);
     } catch (const platform::dao::DaoError& error) {
-        reportLoadFailure(error);
+        // The program ends after the message, unless another program merely holds the database locked.
+        failLoad(error, applicationTitle(), true, kFailureFlags);
         return;
     }
     setWindowTitle(Module1::gExerciseTitle);
@@ -96,18 +98,6 @@ void frmplay::Form_Load()
     setWindowIcon(platform::resources::icon(m_mode.icon));
     platform::randomizeFromClock();
     m_stars.scatter(platform::RandomSource::instance());
-}
-
-void frmplay::reportLoadFailure(const platform::dao::DaoError& error)
-{
-    // The program ends after the message, unless another program merely holds the database locked.
-    setLoadFailed();
-    m_gameRs.reset();
-    platform::UiService::instance().messageBox(
-        nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
-        platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
-    if (!error.isLocked())
-        platform::endProgram(0);
 }
 
 void frmplay::Form_Unload()
@@ -144,9 +134,7 @@ bool frmplay::deal()
         }
     } catch (const platform::dao::DaoError& error) {
         // A code book damaged since the window opened: no game, the window stays as it was.
-        platform::UiService::instance().messageBox(
-            this, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
-            platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
+        tellDatabaseFailure(error, applicationTitle(), kFailureFlags);
         return false;
     }
     return true;

@@ -20,9 +20,8 @@ class QScrollBar;
 class QTimer;
 
 namespace platform::dao {
-class DaoError;
 class Recordset;
-} // namespace platform::dao
+}
 
 namespace exercises {
 
@@ -66,7 +65,6 @@ private:
     void buildSidePanel();
     void Form_Load();
     void Form_Unload();
-    void reportLoadFailure(const platform::dao::DaoError& error);
     bool deal();
     void placeItem(int i);
     void gameOver();

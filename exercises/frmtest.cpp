@@ -13,7 +13,6 @@
 #include "platform/screenplacement.h"
 #include "platform/uiservice.h"
 #include "platform/windowproc.h"
-#include "shell/databasemessage.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 #include "shell/vbformat.h"
@@ -71,10 +70,8 @@ void frmtest::Form_Load()
         m_store = std::make_unique<ArticleStore>(*Module1::gDatabase);
         m_list1->addItems(m_store->titles());
     } catch (const DaoError& error) {
-        setLoadFailed();
         m_store.reset();
-        tell(shell::databaseFailureText(error, kDatabaseError.toString()), Module1::gExerciseTitle,
-             platform::MB_OK | platform::MB_ICONINFORMATION);
+        failLoad(error, Module1::gExerciseTitle);
     }
     m_articleLength = 0;
     m_timer2->start();
@@ -132,8 +129,7 @@ bool frmtest::LayoutArticle(int index)
     try {
         text = m_store->text(index);
     } catch (const DaoError& error) {
-        tell(shell::databaseFailureText(error, kDatabaseError.toString()), Module1::gExerciseTitle,
-             platform::MB_OK | platform::MB_ICONINFORMATION);
+        tellDatabaseFailure(error, Module1::gExerciseTitle);
         return false;
     }
     if (text.isEmpty()) {

@@ -23,9 +23,8 @@ class QStatusBar;
 class QTimer;
 
 namespace platform::dao {
-class DaoError;
 class Recordset;
-} // namespace platform::dao
+}
 
 namespace exercises {
 
@@ -104,8 +103,6 @@ private:
     void buildSettingsPanel(QWidget* body);
     void buildSidePanel(QWidget* body);
     void buildStatusBar();
-    void reportLoadFailure(const platform::dao::DaoError& error);
-    void reportReadFailure(const platform::dao::DaoError& error);
     void reportTooFewRows();
     // A new page, or the reason there is none told to the user.
     bool drawNewPage();
