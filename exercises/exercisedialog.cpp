@@ -9,6 +9,12 @@
 
 namespace exercises {
 
+ExerciseDialog::ExerciseDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+}
+
 int ExerciseDialog::exec()
 {
     if (m_loadFailed)

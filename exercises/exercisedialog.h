@@ -24,9 +24,9 @@ public:
     int exec() override;
 
 protected:
-    explicit ExerciseDialog(QWidget* parent = nullptr) : QDialog(parent) {}
+    // A window of fixed size with a title bar and a close button only.
+    explicit ExerciseDialog(QWidget* parent = nullptr);
 
-    void setLoadFailed() { m_loadFailed = true; }
     // What the window says of a missing or damaged database, when it has its own wording.
     void setDamagedDatabaseText(QStringView text) { m_damagedDatabaseText = text; }
     // The table could not be read as the window opened: the user is told in a box of its own (the
@@ -45,6 +45,8 @@ protected:
 
 private:
     static constexpr platform::UINT kDatabaseFailureFlags = platform::MB_OK | platform::MB_ICONINFORMATION;
+
+    void setLoadFailed() { m_loadFailed = true; }
 
     bool m_loadFailed = false;
     QStringView m_damagedDatabaseText = texts::kDatabaseError;

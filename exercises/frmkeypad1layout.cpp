@@ -73,8 +73,6 @@ KeyCell keyCell(int key)
 void frmkeypad1::buildWindow()
 {
     setWindowTitle(kKeypadTitle.toString());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* body = new QWidget(this);
     body->setFixedSize(kMargin * 3 + kLeftWidth + kRightWidth, kMargin * 2 + kPanelHeight);

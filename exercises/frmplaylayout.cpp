@@ -40,8 +40,6 @@ void setColours(QWidget* widget, const QColor& text, const QColor& background)
 
 void frmplay::buildWindow()
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     setAutoFillBackground(true);
     setColours(this, Qt::black, kFormColour);
 

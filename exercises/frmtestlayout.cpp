@@ -51,8 +51,6 @@ void frmtest::buildWindow()
 {
     setObjectName(QStringLiteral("frmtest"));
     setWindowTitle(kArticleTestCaption.toString());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* body = new QWidget(this);
     body->setFixedSize(kBodyWidth, kBodyHeight);

@@ -35,8 +35,6 @@ QPushButton* makeSideButton(QWidget* parent, const QString& name, QStringView ca
 TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : ExerciseDialog(parent), m_run(run)
 {
     setObjectName(run.windowName);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* body = new QWidget(this);
     body->setFixedSize(kMargin * 3 + kAreaWidth + kSideWidth, kMargin * 2 + kAreaHeight);
