@@ -14,7 +14,6 @@
 #include "shell/module1.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -254,17 +253,14 @@ void frmkeypad1::Command2_Click()
 
 bool frmkeypad1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_text2 || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+    const auto key = watched == m_text2 ? handlerKey(*event) : std::nullopt;
+    if (!key)
         return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const int keyCode = virtualKeyOf(*key);
-    if (event->type() == QEvent::KeyRelease) {
-        // A held key repeats its key-down only.
-        if (!key->isAutoRepeat())
-            Text2_KeyUp(keyCode, shiftState(key->modifiers()));
+    if (!key->down) {
+        Text2_KeyUp(key->keyCode, key->shift);
         return false;
     }
-    return !Text2_KeyDown(keyCode, shiftState(key->modifiers()));
+    return !Text2_KeyDown(key->keyCode, key->shift);
 }
 
 } // namespace exercises

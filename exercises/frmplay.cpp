@@ -9,10 +9,8 @@
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/uiservice.h"
-#include "platform/windowproc.h"
 #include "shell/module1.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -79,9 +77,7 @@ frmplay::~frmplay() = default;
 void frmplay::Form_Load()
 {
     m_text1->installEventFilter(this); // before the keypad procedure, so it sees what that passes on
-    Module1::gOldWndProc = platform::GetWindowLongA(m_text1, platform::GWL_WNDPROC);
-    platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC,
-                             reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
+    installKeypadProcedure(m_text1);
     m_subclassed = true;
 
     platform::centreOnScreen(this);
@@ -109,7 +105,7 @@ void frmplay::Form_Unload()
         m_gameRs->Close();
     m_gameRs.reset();
     if (m_subclassed) {
-        platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC, Module1::gOldWndProc);
+        restoreWindowProcedure(m_text1, Module1::gOldWndProc);
         m_subclassed = false;
     }
 }
@@ -274,13 +270,11 @@ void frmplay::CloseGame()
 bool frmplay::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_text1) {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            Text1_KeyDown(virtualKeyOf(*key), shiftState(key->modifiers()));
-        } else if (event->type() == QEvent::KeyRelease) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat())
-                Text1_KeyUp(virtualKeyOf(*key), shiftState(key->modifiers()));
+        if (const auto key = handlerKey(*event)) {
+            if (key->down)
+                Text1_KeyDown(key->keyCode, key->shift);
+            else
+                Text1_KeyUp(key->keyCode, key->shift);
         }
     }
     return QDialog::eventFilter(watched, event);

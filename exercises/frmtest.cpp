@@ -12,13 +12,11 @@
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/uiservice.h"
-#include "platform/windowproc.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 #include "shell/vbformat.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,9 +57,7 @@ void frmtest::Form_Load()
     // The answer box's key filter sits on it before the keypad procedure, so it sees keys as the
     // procedure hands them on.
     m_text1->installEventFilter(this);
-    Module1::gOldWndProc = platform::GetWindowLongA(m_text1, platform::GWL_WNDPROC);
-    platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC,
-                             reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
+    installKeypadProcedure(m_text1);
     platform::centreOnScreen(this);
     setWindowIcon(platform::resources::icon(kWindowIcon));
     try {
@@ -344,7 +340,7 @@ void frmtest::CmdExit_Click()
 void frmtest::Form_Unload()
 {
     Module1::ActivateEnglishLayout();
-    platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC, Module1::gOldWndProc);
+    restoreWindowProcedure(m_text1, Module1::gOldWndProc);
     // A closed window's clocks must not run on.
     m_timer1->stop();
     m_timer2->stop();
@@ -371,9 +367,9 @@ void frmtest::mousePressEvent(QMouseEvent* event)
 
 bool frmtest::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_text1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        Text1_KeyDown(virtualKeyOf(*key), shiftState(key->modifiers()));
+    if (watched == m_text1) {
+        if (const auto key = handlerKey(*event); key && key->down)
+            Text1_KeyDown(key->keyCode, key->shift);
     }
     return QDialog::eventFilter(watched, event);
 }
