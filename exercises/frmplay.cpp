@@ -4,6 +4,7 @@
 #include "exercises/keyhandlers.h"
 #include "exercises/playfield.h"
 #include "exercises/timedrun.h"
+#include "exercises/windowparts.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
@@ -55,19 +56,10 @@ frmplay::frmplay(QWidget* parent) : ExerciseDialog(parent)
     setDamagedDatabaseText(kDatabaseError);
     buildWindow();
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kFallInterval);
-    connect(m_timer1, &QTimer::timeout, this, &frmplay::Timer1_Timer);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(kSwayInterval);
-    connect(m_timer2, &QTimer::timeout, this, &frmplay::Timer2_Timer);
-    m_timer3 = new QTimer(this);
-    m_timer3->setObjectName(QStringLiteral("Timer3"));
-    m_timer3->setInterval(kStarInterval);
-    m_timer3->setTimerType(Qt::PreciseTimer);
-    connect(m_timer3, &QTimer::timeout, this, &frmplay::Timer3_Timer);
+    m_timer1 = makeTimer(this, QStringLiteral("Timer1"), kFallInterval, &frmplay::Timer1_Timer);
+    m_timer2 = makeTimer(this, QStringLiteral("Timer2"), kSwayInterval, &frmplay::Timer2_Timer);
+    m_timer3 =
+        makeTimer(this, QStringLiteral("Timer3"), kStarInterval, &frmplay::Timer3_Timer, Qt::PreciseTimer);
 
     Form_Load();
 }

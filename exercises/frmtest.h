@@ -13,6 +13,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class QStatusBar;
 class QTimer;
 
 namespace exercises {
@@ -58,7 +59,7 @@ private:
     void buildWindow();
     void buildViewport(QWidget* body);
     void buildButtons(QWidget* body);
-    void buildStatusBar();
+    QStatusBar* buildStatusBar();
     void Form_Load();
     void Form_Unload();
     // False when the article could not be read or has no characters; the user has been told.
@@ -94,8 +95,7 @@ private:
     QPushButton* m_cmdImport = nullptr;
     QPushButton* m_cmdDelete = nullptr;
     QListWidget* m_list1 = nullptr;
-    QLabel* m_panel1 = nullptr;
-    QLabel* m_panel2 = nullptr;
+    QLabel* m_panel2 = nullptr; // the clock
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
 };

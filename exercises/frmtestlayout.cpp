@@ -6,7 +6,6 @@
 #include "exercises/drilltexts.h"
 #include "exercises/frmtest.h"
 #include "exercises/windowparts.h"
-#include "platform/statusbar.h"
 #include "shell/uifonts.h"
 
 #include <QFrame>
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace exercises {
 namespace {
@@ -56,20 +54,10 @@ void frmtest::buildWindow()
     body->setFixedSize(kBodyWidth, kBodyHeight);
     buildViewport(body);
     buildButtons(body);
-    buildStatusBar();
+    stackOverStatusBar(this, body, buildStatusBar());
 
-    stackOverStatusBar(this, body, findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
-
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(995);
-    // The clock counts its own ticks as seconds; a coarse timer may slip by up to 5% a tick.
-    m_timer1->setTimerType(Qt::PreciseTimer);
-    connect(m_timer1, &QTimer::timeout, this, &frmtest::Timer1_Timer);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(400);
-    connect(m_timer2, &QTimer::timeout, this, &frmtest::Timer2_Timer);
+    m_timer1 = makeSecondsTimer(this, QStringLiteral("Timer1"), &frmtest::Timer1_Timer);
+    m_timer2 = makeTimer(this, QStringLiteral("Timer2"), 400, &frmtest::Timer2_Timer);
 }
 
 void frmtest::buildViewport(QWidget* body)
@@ -161,17 +149,16 @@ void frmtest::buildButtons(QWidget* body)
     connect(m_list1, &QListWidget::itemClicked, this, &frmtest::focusAnswerBox);
 }
 
-void frmtest::buildStatusBar()
+QStatusBar* frmtest::buildStatusBar()
 {
-    QStatusBar* statusBar = platform::makeStatusBar(this);
-    m_panel1 = platform::makeStatusPanel(statusBar, QStringLiteral("Panel1"));
-    m_panel1->setText(kIndicatorHint.toString());
-    m_panel2 = platform::makeStatusPanel(statusBar, QStringLiteral("Panel2"));
+    QList<QLabel*> panels;
+    QStatusBar* statusBar = makeStatusBar(this, panels, 2, 0);
+    panels[0]->setText(kIndicatorHint.toString());
+    m_panel2 = panels[1];
     m_panel2->setText(kClockZero.toString());
     m_panel2->setMinimumWidth(70);
     m_panel2->setAlignment(Qt::AlignCenter);
-    statusBar->addWidget(m_panel1, 1);
-    statusBar->addWidget(m_panel2);
+    return statusBar;
 }
 
 } // namespace exercises

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace exercises {
 namespace {
@@ -51,12 +50,7 @@ TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : ExerciseD
 
     stackOverStatusBar(this, body, m_statusBar1);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(995);
-    // The countdown counts its own ticks as seconds; a coarse timer may slip by up to 5% a tick.
-    m_timer1->setTimerType(Qt::PreciseTimer);
-    connect(m_timer1, &QTimer::timeout, this, &TimedRunWindow::Timer1_Timer);
+    m_timer1 = makeSecondsTimer(this, QStringLiteral("Timer1"), &TimedRunWindow::Timer1_Timer);
 }
 
 void TimedRunWindow::buildSettingsPanel(QWidget* body)

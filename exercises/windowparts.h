@@ -1,9 +1,11 @@
-// Parts that the exercise windows build alike: sunken panels, push buttons and the status bar.
+// Parts that the exercise windows build alike: sunken panels, push buttons, the status bar and the
+// timers.
 #pragma once
 
 #include <QList>
 #include <QRect>
 #include <QStringView>
+#include <QTimer>
 
 class QDialog;
 class QFrame;
@@ -18,9 +20,30 @@ QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry);
 // A push button in the windows' button font that Enter in a text box never presses.
 QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, const QRect& geometry);
 // A status bar "StatusBar1" with panels "Panel1" to "Panel<count>", appended to `panels` in order;
-// the first stretches, and panel `keyStatePanel` shows the NumLock state.
+// the first stretches, and panel `keyStatePanel` (none when 0) shows the NumLock state.
 QStatusBar* makeStatusBar(QWidget* parent, QList<QLabel*>& panels, int count = 4, int keyStatePanel = 3);
 // Lays the window out as its body over its status bar, at the fixed size they take.
 void stackOverStatusBar(QDialog* window, QWidget* body, QStatusBar* statusBar);
+
+// A stopped timer named `name` that calls the window's handler every `interval` milliseconds.
+template <class Window>
+QTimer* makeTimer(Window* window, const QString& name, int interval, void (Window::*handler)(),
+                  Qt::TimerType type = Qt::CoarseTimer)
+{
+    auto* timer = new QTimer(window);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    timer->setTimerType(type);
+    QObject::connect(timer, &QTimer::timeout, window, handler);
+    return timer;
+}
+
+// A clock that counts its own ticks as seconds. It is precise, as a coarse timer may slip by up to
+// 5% a tick.
+template <class Window>
+QTimer* makeSecondsTimer(Window* window, const QString& name, void (Window::*handler)())
+{
+    return makeTimer(window, name, 995, handler, Qt::PreciseTimer);
+}
 
 } // namespace exercises
