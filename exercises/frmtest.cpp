@@ -35,7 +35,6 @@ const QColor kTypedWrong(255, 0, 0);
 const QColor kBackspaced(0, 0, 0);
 constexpr int kWindowIcon = 124;
 constexpr int kFirstIndicatorIcon = 129;
-constexpr int kIndicatorFrames = 3;
 
 QString clockText(int minutes, int seconds)
 {
@@ -60,6 +59,11 @@ void frmtest::Form_Load()
     installKeypadProcedure(m_text1);
     platform::centreOnScreen(this);
     setWindowIcon(platform::resources::icon(kWindowIcon));
+    // The indicator's pictures are read and sized once; its animation only cycles through them.
+    const int size = m_image1->width();
+    for (int frame = 0; frame < kIndicatorFrames; ++frame)
+        m_indicatorPictures[frame] =
+            platform::resources::icon(kFirstIndicatorIcon + frame).pixmap(size, size);
     try {
         if (!Module1::gDatabase)
             throw DaoError("the code database is not open");
@@ -199,8 +203,7 @@ void frmtest::Timer1_Timer()
 
 void frmtest::Timer2_Timer()
 {
-    const int size = m_image1->width();
-    m_image1->setPixmap(platform::resources::icon(kFirstIndicatorIcon + m_indicatorFrame).pixmap(size, size));
+    m_image1->setPixmap(m_indicatorPictures[m_indicatorFrame]);
     m_indicatorFrame = (m_indicatorFrame + 1) % kIndicatorFrames;
 }
 

@@ -5,6 +5,8 @@
 
 #include "exercises/exercisedialog.h"
 
+#include <QPixmap>
+#include <array>
 #include <memory>
 
 class QFrame;
@@ -79,6 +81,8 @@ private:
     int m_clockMinutes = 0;
     int m_clockSeconds = 0;
     int m_indicatorFrame = 0;
+    static constexpr int kIndicatorFrames = 3;
+    std::array<QPixmap, kIndicatorFrames> m_indicatorPictures;
 
     QFrame* m_picture1 = nullptr;
     ArticleSheet* m_picture3 = nullptr;
