@@ -5,6 +5,7 @@
 #include "shell/databasemessage.h"
 #include "shell/module1.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace exercises {
@@ -50,6 +51,18 @@ std::unique_ptr<platform::dao::Recordset> ExerciseDialog::openCountedTable(const
     recordset->MoveFirst();
     rowCount = recordset->RecordCount();
     return recordset;
+}
+
+void ExerciseDialog::done(int result)
+{
+    if (Form_Unload())
+        QDialog::done(result);
+}
+
+void ExerciseDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    reject();
 }
 
 void ExerciseDialog::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 // What every exercise window of the main program is as a dialog: one that may fail to read its
-// table as it opens and then does not open, and that a stray Escape does not close.
+// table as it opens and then does not open, that a stray Escape does not close, and that tidies up
+// (or refuses to go) in one place however it is closed.
 #pragma once
 
 #include "exercises/drilltexts.h"
@@ -23,6 +24,10 @@ public:
     bool loadFailed() const { return m_loadFailed; }
     int exec() override;
 
+public slots:
+    // Every way of closing ends here, and goes only when Form_Unload lets it.
+    void done(int result) final;
+
 protected:
     // A window of fixed size with a title bar and a close button only.
     explicit ExerciseDialog(QWidget* parent = nullptr);
@@ -41,7 +46,11 @@ protected:
     // row, back at the first). Throws DaoError when the database is not open or the table is
     // missing or empty.
     static std::unique_ptr<platform::dao::Recordset> openCountedTable(const QString& table, int& rowCount);
+    // The window is about to go: it stops its clocks and lets go of what it holds; false keeps it open.
+    virtual bool Form_Unload() { return true; }
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing goes the one way of done(), also for a window that is not on show.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     static constexpr platform::UINT kDatabaseFailureFlags = platform::MB_OK | platform::MB_ICONINFORMATION;

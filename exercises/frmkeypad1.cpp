@@ -53,17 +53,12 @@ void frmkeypad1::Form_Load()
     }
 }
 
-void frmkeypad1::Form_Unload()
+bool frmkeypad1::Form_Unload()
 {
     if (m_keypadRs)
         m_keypadRs->Close();
     m_keypadRs.reset();
-}
-
-void frmkeypad1::done(int result)
-{
-    Form_Unload();
-    QDialog::done(result);
+    return true;
 }
 
 void frmkeypad1::Text1_GotFocus()

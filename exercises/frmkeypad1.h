@@ -48,9 +48,6 @@ public:
     std::int64_t keyTotal() const { return m_keyTotal; }
     bool groupRunning() const;
 
-public slots:
-    void done(int result) override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -61,7 +58,7 @@ private:
     void buildStatusBar();
 
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload() override;
     void ShowKeypadItem(int i);
     void ResetKeypadPictures();
     void ShowKeypadResults();

@@ -88,7 +88,7 @@ void frmplay::Form_Load()
     m_stars.scatter(platform::RandomSource::instance());
 }
 
-void frmplay::Form_Unload()
+bool frmplay::Form_Unload()
 {
     m_timer1->stop();
     m_timer2->stop();
@@ -100,12 +100,7 @@ void frmplay::Form_Unload()
         restoreWindowProcedure(m_text1, Module1::gOldWndProc);
         m_subclassed = false;
     }
-}
-
-void frmplay::done(int result)
-{
-    Form_Unload();
-    QDialog::done(result);
+    return true;
 }
 
 bool frmplay::deal()

@@ -54,9 +54,6 @@ public:
     int barValue() const;
     void setBarValue(int value);
 
-public slots:
-    void done(int result) override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -64,7 +61,7 @@ private:
     void buildWindow();
     void buildSidePanel();
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload() override;
     bool deal();
     void placeItem(int i);
     void gameOver();

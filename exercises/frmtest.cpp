@@ -16,7 +16,6 @@
 #include "shell/module1.h"
 #include "shell/vbformat.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -340,26 +339,14 @@ void frmtest::CmdExit_Click()
     close();
 }
 
-void frmtest::Form_Unload()
+bool frmtest::Form_Unload()
 {
     Module1::ActivateEnglishLayout();
     restoreWindowProcedure(m_text1, Module1::gOldWndProc);
     // A closed window's clocks must not run on.
     m_timer1->stop();
     m_timer2->stop();
-}
-
-void frmtest::reject()
-{
-    Form_Unload();
-    QDialog::reject();
-}
-
-void frmtest::closeEvent(QCloseEvent* event)
-{
-    // Closing goes the one way of reject().
-    event->ignore();
-    reject();
+    return true;
 }
 
 void frmtest::mousePressEvent(QMouseEvent* event)

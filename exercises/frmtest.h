@@ -49,12 +49,8 @@ public:
     int articlePos() const { return m_articlePos; }
     int articleLength() const { return m_articleLength; }
 
-public slots:
-    void reject() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -63,7 +59,7 @@ private:
     void buildButtons(QWidget* body);
     QStatusBar* buildStatusBar();
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload() override;
     // False when the article could not be read or has no characters; the user has been told.
     bool LayoutArticle(int index);
     void moveIndicator();

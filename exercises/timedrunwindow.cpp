@@ -14,7 +14,6 @@
 #include "shell/module1.h"
 #include "shell/vbformat.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -242,19 +241,6 @@ bool TimedRunWindow::Form_Unload()
     // A closed window's clock must not run on.
     m_timer1->stop();
     return true;
-}
-
-void TimedRunWindow::reject()
-{
-    if (Form_Unload())
-        QDialog::reject();
-}
-
-void TimedRunWindow::closeEvent(QCloseEvent* event)
-{
-    // Closing goes the one way of reject(), which asks first when a run would be lost.
-    event->ignore();
-    reject();
 }
 
 void TimedRunWindow::TxtTime_GotFocus()

@@ -54,9 +54,6 @@ public:
     static constexpr int kDrillAreaWidth = 640;
     static constexpr int kDrillAreaHeight = 400;
 
-public slots:
-    void reject() override;
-
 protected:
     // Builds the frame; the window then fills drillArea(), adds its answer boxes and calls Form_Load().
     TimedRunWindow(const TimedRun& run, QWidget* parent);
@@ -97,8 +94,6 @@ protected:
     static void setBoxColour(QLineEdit* box, const QColor& colour);
     static QColor boxColour(const QLineEdit* box);
 
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildSettingsPanel(QWidget* body);
     void buildSidePanel(QWidget* body);
@@ -107,7 +102,8 @@ private:
     // A new page, or the reason there is none told to the user.
     bool drawNewPage();
     void startCountdown();
-    bool Form_Unload();
+    // Asks first when a run would be lost.
+    bool Form_Unload() override;
     void showScores();
 
     const TimedRun& m_run;
