@@ -120,9 +120,7 @@ void frmkeypad1::buildLeftPanel(QWidget* body)
     for (const auto& row : rows) {
         makeLabel(m_frame2, QString::fromLatin1(row.caption), row.text, QRect(40, top, 100, 24));
         *row.label = makeLabel(m_frame2, QString::fromLatin1(row.figure), {}, QRect(140, top, 110, 24));
-        QPalette blue = (*row.label)->palette();
-        blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
-        (*row.label)->setPalette(blue);
+        setColour(*row.label, QPalette::WindowText, kFigureBlue);
         top += 30;
     }
 

@@ -26,7 +26,6 @@ using namespace gametexts;
 
 constexpr platform::UINT kFailureFlags =
     platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION;
-const QColor kIdleField(192, 192, 255);
 const QColor kGameField(0, 0, 0);
 
 // QBColor 10 to 15, the light colours of the 16-colour palette.
@@ -140,9 +139,7 @@ void frmplay::CmdStart_Click()
         const float left =
             i == 0 ? random.rnd() * kFirstItemRange : static_cast<float>(kItemRange - width) * random.rnd();
         m_itemLeft[i] = static_cast<int>(std::lround(left));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, lightColour(static_cast<int>(std::floor(random.rnd() * 6))));
-        label->setPalette(palette);
+        setColour(label, QPalette::WindowText, lightColour(static_cast<int>(std::floor(random.rnd() * 6))));
         heights[i] = label->height() * kTwipsPerPixel;
     }
     m_items.start(m_gameAnswers, heights);
@@ -220,7 +217,7 @@ void frmplay::gameOver()
     m_timer3->stop();
     m_label6->show();
     const int score = m_items.score();
-    m_picture1->setBackground(kIdleField);
+    m_picture1->setBackground(kLightBlue);
     platform::UiService::instance().messageBox(this, gameOverText(score), Module1::gExerciseTitle,
                                                platform::MB_OK | platform::MB_ICONINFORMATION);
 }

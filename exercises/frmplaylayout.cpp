@@ -26,14 +26,10 @@ constexpr int kFieldPixelsHigh = kFieldHeight / kTwipsPerPixel;
 constexpr int kSideLeft = kMargin * 2 + kFieldPixelsWide;
 constexpr int kSideWidth = 110;
 constexpr int kUnderField = kMargin + kFieldPixelsHigh + 10;
-const QColor kFormColour(144, 142, 216);
-
 void setColours(QWidget* widget, const QColor& text, const QColor& background)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
+    setColour(widget, QPalette::WindowText, text);
+    setColour(widget, QPalette::Window, background);
 }
 
 } // namespace
@@ -41,7 +37,7 @@ void setColours(QWidget* widget, const QColor& text, const QColor& background)
 void frmplay::buildWindow()
 {
     setAutoFillBackground(true);
-    setColours(this, Qt::black, kFormColour);
+    setColours(this, Qt::black, kPanelPurple);
 
     m_picture1 = new PlayField(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
@@ -61,7 +57,7 @@ void frmplay::buildWindow()
     m_label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label6->setAutoFillBackground(true);
     m_label6->setContentsMargins(10, 0, 10, 0);
-    setColours(m_label6, Qt::white, kFormColour);
+    setColours(m_label6, Qt::white, kPanelPurple);
     m_label6->setGeometry(6, 6, kFieldPixelsWide - 12, kFieldPixelsHigh - 12);
 
     m_label2 = new QLabel(kHint.toString(), this);
@@ -96,7 +92,7 @@ void frmplay::buildSidePanel()
     m_lblMark = new QLabel(kScoreZero.toString(), this);
     m_lblMark->setObjectName(QStringLiteral("LblMark"));
     m_lblMark->setFont(shell::timesNewRoman(12, true));
-    setColours(m_lblMark, QColor(255, 255, 0), kFormColour);
+    setColours(m_lblMark, QColor(255, 255, 0), kPanelPurple);
     m_lblMark->setGeometry(kSideLeft + 50, kMargin + 90, kSideWidth - 50, 26);
 
     auto* frame = new QGroupBox(kDifficultyFrame.toString(), this);

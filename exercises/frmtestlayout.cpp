@@ -83,9 +83,7 @@ void frmtest::buildViewport(QWidget* body)
     m_picture2 = new QFrame(m_picture3);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     m_picture2->setAutoFillBackground(true);
-    QPalette panel = m_picture2->palette();
-    panel.setColor(QPalette::Window, QColor(144, 142, 216));
-    m_picture2->setPalette(panel);
+    setColour(m_picture2, QPalette::Window, kPanelPurple);
     m_picture2->setGeometry(0, 0, kViewWidth, kViewHeight);
     m_label4 = new QLabel(QStringLiteral("    ") + kArticleTestHelp.toString(), m_picture2);
     m_label4->setObjectName(QStringLiteral("Label4"));
@@ -139,9 +137,7 @@ void frmtest::buildButtons(QWidget* body)
     m_list1 = new QListWidget(body);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setFont(shell::msSansSerif(12, true));
-    QPalette blue = m_list1->palette();
-    blue.setColor(QPalette::Base, ArticleSheet::kSheetColour);
-    m_list1->setPalette(blue);
+    setColour(m_list1, QPalette::Base, ArticleSheet::kSheetColour);
     const int top = kMargin + 6 * kButtonStep;
     m_list1->setGeometry(kButtonLeft, top, kButtonWidth, kBodyHeight - kMargin - top);
     // Choosing an article sends the focus straight back to the answer box.

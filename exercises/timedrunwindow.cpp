@@ -4,6 +4,7 @@
 #include "exercises/pagedraw.h"
 #include "exercises/runscores.h"
 #include "exercises/timebox.h"
+#include "exercises/windowparts.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
 #include "platform/resources.h"
@@ -263,10 +264,7 @@ void TimedRunWindow::setPanel(int panel, const QString& text)
 
 void TimedRunWindow::setBoxColour(QLineEdit* box, const QColor& colour)
 {
-    QPalette palette = box->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, colour);
-    box->setPalette(palette);
+    setColour(box, QPalette::Base, colour);
 }
 
 QColor TimedRunWindow::boxColour(const QLineEdit* box)

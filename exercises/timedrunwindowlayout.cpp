@@ -41,9 +41,7 @@ TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : ExerciseD
     m_picture1 =
         makePanel(body, QStringLiteral("Picture1"), QRect(kMargin, kMargin, kAreaWidth, kAreaHeight));
     m_picture1->setAutoFillBackground(true);
-    QPalette palette = m_picture1->palette();
-    palette.setColor(QPalette::Window, QColor(236, 240, 248));
-    m_picture1->setPalette(palette);
+    setColour(m_picture1, QPalette::Window, QColor(236, 240, 248));
     buildSettingsPanel(body);
     buildSidePanel(body);
     buildStatusBar();
@@ -124,9 +122,7 @@ void TimedRunWindow::buildSidePanel(QWidget* body)
     m_label2->setFont(shell::songTi(22, true));
     m_label2->setAlignment(Qt::AlignCenter);
     m_label2->setGeometry(0, 286, kSideWidth, 40);
-    QPalette blue = m_label2->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    m_label2->setPalette(blue);
+    setColour(m_label2, QPalette::WindowText, kFigureBlue);
 }
 
 void TimedRunWindow::buildStatusBar()

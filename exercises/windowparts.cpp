@@ -13,6 +13,13 @@
 
 namespace exercises {
 
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
 {
     auto* panel = new QFrame(parent);

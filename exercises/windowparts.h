@@ -2,7 +2,9 @@
 // timers.
 #pragma once
 
+#include <QColor>
 #include <QList>
+#include <QPalette>
 #include <QRect>
 #include <QStringView>
 #include <QTimer>
@@ -15,6 +17,15 @@ class QStatusBar;
 class QWidget;
 
 namespace exercises {
+
+// The purple of the instruction panels and the game's form, the light blue of the article sheet and
+// the idle play field, and the dark blue of the figures.
+inline const QColor kPanelPurple(144, 142, 216);
+inline const QColor kLightBlue(192, 192, 255);
+inline const QColor kFigureBlue(0, 0, 192);
+
+// One colour of the widget's palette, in every state of the widget.
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry);
 // A push button in the windows' button font that Enter in a text box never presses.
