@@ -29,13 +29,10 @@ constexpr int kCapHeight = 44;
 constexpr int kCapGap = 4;
 constexpr int kRightWidth = 4 * kKey + 3 * kKeyGap + 2 * 20;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, QStringView text, const QRect& geometry)
+// The left panel's labels, in the window's one label font.
+QLabel* makeLabel(QWidget* parent, const QString& name, QStringView text, const QRect& geometry = {})
 {
-    auto* label = new QLabel(text.toString(), parent);
-    label->setObjectName(name);
-    label->setFont(shell::songTi(12));
-    label->setGeometry(geometry);
-    return label;
+    return exercises::makeLabel(parent, name, text.toString(), shell::songTi(12), geometry);
 }
 
 // Where each on-screen key stands, in key cells: column, row, columns wide, rows high.
@@ -134,8 +131,7 @@ void frmkeypad1::buildLeftPanel(QWidget* body)
     m_text2->installEventFilter(this);
     m_text2->hide();
 
-    m_label1 = makeLabel(picture3, QStringLiteral("Label1"), kGroupSizePrompt, {});
-    m_label1->adjustSize();
+    m_label1 = makeLabel(picture3, QStringLiteral("Label1"), kGroupSizePrompt);
     m_label1->move(frameArea.left(), answerTop + 14);
     m_text1 = new TimeEdit(kDefaultGroupSizeText.toString(), picture3);
     m_text1->setObjectName(QStringLiteral("Text1"));

@@ -50,20 +50,13 @@ void frmplay::buildWindow()
         label->hide();
         m_lblwenzhi[i] = label;
     }
-    m_label6 = new QLabel(m_picture1);
-    m_label6->setObjectName(QStringLiteral("Label6"));
-    m_label6->setFont(shell::songTi(15.75));
-    m_label6->setWordWrap(true);
-    m_label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label6 = makeInstructions(m_picture1, QStringLiteral("Label6"), QString(), shell::songTi(15.75),
+                                QRect(6, 6, kFieldPixelsWide - 12, kFieldPixelsHigh - 12));
     m_label6->setAutoFillBackground(true);
     m_label6->setContentsMargins(10, 0, 10, 0);
     setColours(m_label6, Qt::white, kPanelPurple);
-    m_label6->setGeometry(6, 6, kFieldPixelsWide - 12, kFieldPixelsHigh - 12);
 
-    m_label2 = new QLabel(kHint.toString(), this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(shell::kaiTi(11.25, true));
-    m_label2->adjustSize();
+    m_label2 = makeLabel(this, QStringLiteral("Label2"), kHint.toString(), shell::kaiTi(11.25, true));
     m_label2->move(kHintStartLeft / kTwipsPerPixel, kUnderField + 4);
 
     m_text1 = new QLineEdit(this);
@@ -85,15 +78,12 @@ void frmplay::buildSidePanel()
     connect(m_cmdStart, &QPushButton::clicked, this, &frmplay::CmdStart_Click);
     connect(m_cmdEnd, &QPushButton::clicked, this, &frmplay::CmdEnd_Click);
 
-    auto* label1 = new QLabel(kScoreCaption.toString(), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setFont(shell::songTi(12));
-    label1->setGeometry(kSideLeft, kMargin + 90, 50, 26);
-    m_lblMark = new QLabel(kScoreZero.toString(), this);
-    m_lblMark->setObjectName(QStringLiteral("LblMark"));
-    m_lblMark->setFont(shell::timesNewRoman(12, true));
+    makeLabel(this, QStringLiteral("Label1"), kScoreCaption.toString(), shell::songTi(12),
+              QRect(kSideLeft, kMargin + 90, 50, 26));
+    m_lblMark =
+        makeLabel(this, QStringLiteral("LblMark"), kScoreZero.toString(), shell::timesNewRoman(12, true),
+                  QRect(kSideLeft + 50, kMargin + 90, kSideWidth - 50, 26));
     setColours(m_lblMark, QColor(255, 255, 0), kPanelPurple);
-    m_lblMark->setGeometry(kSideLeft + 50, kMargin + 90, kSideWidth - 50, 26);
 
     auto* frame = new QGroupBox(kDifficultyFrame.toString(), this);
     frame->setObjectName(QStringLiteral("Frame1"));

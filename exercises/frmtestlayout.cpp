@@ -85,12 +85,9 @@ void frmtest::buildViewport(QWidget* body)
     m_picture2->setAutoFillBackground(true);
     setColour(m_picture2, QPalette::Window, kPanelPurple);
     m_picture2->setGeometry(0, 0, kViewWidth, kViewHeight);
-    m_label4 = new QLabel(QStringLiteral("    ") + kArticleTestHelp.toString(), m_picture2);
-    m_label4->setObjectName(QStringLiteral("Label4"));
-    m_label4->setFont(shell::songTi(15.75));
-    m_label4->setWordWrap(true);
-    m_label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label4->setGeometry(24, 24, kViewWidth - 48, kViewHeight - 48);
+    m_label4 = makeInstructions(m_picture2, QStringLiteral("Label4"),
+                                QStringLiteral("    ") + kArticleTestHelp.toString(), shell::songTi(15.75),
+                                QRect(24, 24, kViewWidth - 48, kViewHeight - 48));
 
     // The sheet's scroll position; the user sees only its mirror beside the viewport.
     m_vScroll1 = new QScrollBar(Qt::Vertical, body);

@@ -56,18 +56,11 @@ void TimedRunWindow::buildSettingsPanel(QWidget* body)
     m_picture3 = makePanel(body, QStringLiteral("Picture3"), m_picture1->geometry());
     m_picture3->setAutoFillBackground(true);
 
-    m_label6 = new QLabel(m_picture3);
-    m_label6->setObjectName(QStringLiteral("Label6"));
-    m_label6->setFont(shell::songTi(14));
-    m_label6->setWordWrap(true);
-    m_label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label6->setGeometry(40, 40, kAreaWidth - 80, 230);
+    m_label6 = makeInstructions(m_picture3, QStringLiteral("Label6"), QString(), shell::songTi(14),
+                                QRect(40, 40, kAreaWidth - 80, 230));
 
     const int row = 300;
-    m_label4 = new QLabel(kTimeLabel.toString(), m_picture3);
-    m_label4->setObjectName(QStringLiteral("Label4"));
-    m_label4->setFont(shell::songTi(14));
-    m_label4->adjustSize();
+    m_label4 = makeLabel(m_picture3, QStringLiteral("Label4"), kTimeLabel.toString(), shell::songTi(14));
     m_label4->move(150, row + (30 - m_label4->height()) / 2);
 
     auto* txtTime = new TimeEdit(kTimeDefault.toString(), m_picture3);
@@ -89,10 +82,7 @@ void TimedRunWindow::buildSettingsPanel(QWidget* body)
     m_upDown1->setObjectName(QStringLiteral("UpDown1"));
     m_upDown1->setGeometry(m_txtTime->geometry().right() + 1, row, 18, 30);
 
-    m_label5 = new QLabel(kMinutesLabel.toString(), m_picture3);
-    m_label5->setObjectName(QStringLiteral("Label5"));
-    m_label5->setFont(shell::songTi(14));
-    m_label5->adjustSize();
+    m_label5 = makeLabel(m_picture3, QStringLiteral("Label5"), kMinutesLabel.toString(), shell::songTi(14));
     m_label5->move(m_upDown1->geometry().right() + 8, row + (30 - m_label5->height()) / 2);
 }
 
@@ -111,17 +101,12 @@ void TimedRunWindow::buildSidePanel(QWidget* body)
     connect(m_command1, &QPushButton::clicked, this, &TimedRunWindow::Command1_Click);
     connect(m_command4, &QPushButton::clicked, this, &TimedRunWindow::Command4_Click);
 
-    m_label1 = new QLabel(kAccuracyLabel.toString(), m_picture2);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setFont(shell::songTi(14, true));
+    m_label1 = makeLabel(m_picture2, QStringLiteral("Label1"), kAccuracyLabel.toString(),
+                         shell::songTi(14, true), QRect(0, 250, kSideWidth, 30));
     m_label1->setAlignment(Qt::AlignCenter);
-    m_label1->setGeometry(0, 250, kSideWidth, 30);
-
-    m_label2 = new QLabel(kZeroPercent.toString(), m_picture2);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(shell::songTi(22, true));
+    m_label2 = makeLabel(m_picture2, QStringLiteral("Label2"), kZeroPercent.toString(),
+                         shell::songTi(22, true), QRect(0, 286, kSideWidth, 40));
     m_label2->setAlignment(Qt::AlignCenter);
-    m_label2->setGeometry(0, 286, kSideWidth, 40);
     setColour(m_label2, QPalette::WindowText, kFigureBlue);
 }
 

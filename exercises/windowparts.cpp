@@ -29,6 +29,28 @@ QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
     return panel;
 }
 
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                  const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    if (geometry.isNull())
+        label->adjustSize();
+    else
+        label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* makeInstructions(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                         const QRect& geometry)
+{
+    QLabel* label = makeLabel(parent, name, text, font, geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, const QRect& geometry)
 {
     auto* button = new QPushButton(caption.toString(), parent);

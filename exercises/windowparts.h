@@ -10,6 +10,7 @@
 #include <QTimer>
 
 class QDialog;
+class QFont;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -28,6 +29,12 @@ inline const QColor kFigureBlue(0, 0, 192);
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry);
+// A label in `font` at `geometry`, or sized to its text where no geometry is given.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                  const QRect& geometry = {});
+// A window's instructions: lines wrapped, from the top left.
+QLabel* makeInstructions(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                         const QRect& geometry);
 // A push button in the windows' button font that Enter in a text box never presses.
 QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, const QRect& geometry);
 // A status bar "StatusBar1" with panels "Panel1" to "Panel<count>", appended to `panels` in order;
