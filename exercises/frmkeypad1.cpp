@@ -213,9 +213,9 @@ void frmkeypad1::Text2_KeyUp(int KeyCode, int /*Shift*/)
 
 void frmkeypad1::ShowKeypadResults()
 {
-    m_endTick = platform::Clock::instance().tickCount();
+    const std::uint32_t endTick = platform::Clock::instance().tickCount();
     const int matches = keypad::countMatches(m_keypadItems, m_keypadAnswers);
-    const keypad::Figures shown = keypad::figures(matches, m_groupSize, m_keyTotal, m_startTick, m_endTick);
+    const keypad::Figures shown = keypad::figures(matches, m_groupSize, m_keyTotal, m_startTick, endTick);
     m_label3->setText(shown.accuracy);
     m_label4->setText(shown.keysPerMinute);
     m_label5->setText(shown.timeUsed);

@@ -13,7 +13,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QStatusBar;
 
 namespace platform::dao {
@@ -55,7 +54,7 @@ private:
     void buildWindow();
     void buildLeftPanel(QWidget* body);
     void buildKeypad(QWidget* body);
-    void buildStatusBar();
+    QStatusBar* buildStatusBar();
 
     void Form_Load();
     bool Form_Unload() override;
@@ -75,9 +74,7 @@ private:
     int m_groupSize = 0;
     std::int64_t m_keyTotal = 0;
     std::uint32_t m_startTick = 0;
-    std::uint32_t m_endTick = 0;
 
-    QGroupBox* m_frame1 = nullptr;
     QGroupBox* m_frame2 = nullptr;
     QList<QLabel*> m_image2; // the caps of the code on show
     QList<QLabel*> m_image1; // the on-screen keypad
@@ -88,9 +85,6 @@ private:
     TimeEdit* m_text1 = nullptr;
     UpDownControl* m_upDown1 = nullptr;
     QLineEdit* m_text2 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QStatusBar* m_statusBar1 = nullptr;
     QList<QLabel*> m_panels;
 };
 

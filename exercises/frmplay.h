@@ -15,7 +15,6 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 class QTimer;
 
@@ -84,8 +83,6 @@ private:
     QLineEdit* m_text1 = nullptr;
     QLabel* m_lblMark = nullptr;
     QScrollBar* m_vScroll1 = nullptr;
-    QPushButton* m_cmdStart = nullptr;
-    QPushButton* m_cmdEnd = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timer3 = nullptr;

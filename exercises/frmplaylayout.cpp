@@ -71,12 +71,12 @@ void frmplay::buildWindow()
 
 void frmplay::buildSidePanel()
 {
-    m_cmdStart = makeButton(this, QStringLiteral("CmdStart"), texts::kStartCaption,
-                            QRect(kSideLeft, kMargin, kSideWidth, 32));
-    m_cmdEnd = makeButton(this, QStringLiteral("CmdEnd"), texts::kExitCaption,
-                          QRect(kSideLeft, kMargin + 42, kSideWidth, 32));
-    connect(m_cmdStart, &QPushButton::clicked, this, &frmplay::CmdStart_Click);
-    connect(m_cmdEnd, &QPushButton::clicked, this, &frmplay::CmdEnd_Click);
+    QPushButton* cmdStart = makeButton(this, QStringLiteral("CmdStart"), texts::kStartCaption,
+                                       QRect(kSideLeft, kMargin, kSideWidth, 32));
+    QPushButton* cmdEnd = makeButton(this, QStringLiteral("CmdEnd"), texts::kExitCaption,
+                                     QRect(kSideLeft, kMargin + 42, kSideWidth, 32));
+    connect(cmdStart, &QPushButton::clicked, this, &frmplay::CmdStart_Click);
+    connect(cmdEnd, &QPushButton::clicked, this, &frmplay::CmdEnd_Click);
 
     makeLabel(this, QStringLiteral("Label1"), kScoreCaption.toString(), shell::songTi(12),
               QRect(kSideLeft, kMargin + 90, 50, 26));

@@ -83,17 +83,12 @@ private:
     QFrame* m_picture1 = nullptr;
     ArticleSheet* m_picture3 = nullptr;
     QFrame* m_picture2 = nullptr;
-    QLabel* m_label4 = nullptr;
     QLabel* m_image1 = nullptr;
     QLineEdit* m_text1 = nullptr;
     QScrollBar* m_vScroll1 = nullptr;
     QScrollBar* m_vScroll2 = nullptr;
-    QPushButton* m_cmdStart = nullptr;
     QPushButton* m_cmdPause = nullptr;
     QPushButton* m_cmdCheck = nullptr;
-    QPushButton* m_cmdExit = nullptr;
-    QPushButton* m_cmdImport = nullptr;
-    QPushButton* m_cmdDelete = nullptr;
     QListWidget* m_list1 = nullptr;
     QLabel* m_panel2 = nullptr; // the clock
     QTimer* m_timer1 = nullptr;

@@ -85,9 +85,9 @@ void frmtest::buildViewport(QWidget* body)
     m_picture2->setAutoFillBackground(true);
     setColour(m_picture2, QPalette::Window, kPanelPurple);
     m_picture2->setGeometry(0, 0, kViewWidth, kViewHeight);
-    m_label4 = makeInstructions(m_picture2, QStringLiteral("Label4"),
-                                QStringLiteral("    ") + kArticleTestHelp.toString(), shell::songTi(15.75),
-                                QRect(24, 24, kViewWidth - 48, kViewHeight - 48));
+    makeInstructions(m_picture2, QStringLiteral("Label4"),
+                     QStringLiteral("    ") + kArticleTestHelp.toString(), shell::songTi(15.75),
+                     QRect(24, 24, kViewWidth - 48, kViewHeight - 48));
 
     // The sheet's scroll position; the user sees only its mirror beside the viewport.
     m_vScroll1 = new QScrollBar(Qt::Vertical, body);
@@ -116,20 +116,20 @@ void frmtest::buildViewport(QWidget* body)
 
 void frmtest::buildButtons(QWidget* body)
 {
-    m_cmdStart = makeButton(body, QStringLiteral("CmdStart"), kStartCaption, 0);
+    QPushButton* cmdStart = makeButton(body, QStringLiteral("CmdStart"), kStartCaption, 0);
     m_cmdPause = makeButton(body, QStringLiteral("CmdPause"), kPauseCaption, 1);
     m_cmdCheck = makeButton(body, QStringLiteral("CmdCheck"), kCheckCaption, 2);
-    m_cmdExit = makeButton(body, QStringLiteral("CmdExit"), kExitCaption, 3);
-    m_cmdImport = makeButton(body, QStringLiteral("CmdImport"), kImportCaption, 4);
-    m_cmdDelete = makeButton(body, QStringLiteral("CmdDelete"), kDeleteCaption, 5);
+    QPushButton* cmdExit = makeButton(body, QStringLiteral("CmdExit"), kExitCaption, 3);
+    QPushButton* cmdImport = makeButton(body, QStringLiteral("CmdImport"), kImportCaption, 4);
+    QPushButton* cmdDelete = makeButton(body, QStringLiteral("CmdDelete"), kDeleteCaption, 5);
     m_cmdPause->setEnabled(false);
     m_cmdCheck->setEnabled(false);
-    connect(m_cmdStart, &QPushButton::clicked, this, &frmtest::CmdStart_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &frmtest::CmdStart_Click);
     connect(m_cmdPause, &QPushButton::clicked, this, &frmtest::CmdPause_Click);
     connect(m_cmdCheck, &QPushButton::clicked, this, &frmtest::CmdCheck_Click);
-    connect(m_cmdExit, &QPushButton::clicked, this, &frmtest::CmdExit_Click);
-    connect(m_cmdImport, &QPushButton::clicked, this, &frmtest::CmdImport_Click);
-    connect(m_cmdDelete, &QPushButton::clicked, this, &frmtest::CmdDelete_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmtest::CmdExit_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmtest::CmdImport_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmtest::CmdDelete_Click);
 
     m_list1 = new QListWidget(body);
     m_list1->setObjectName(QStringLiteral("List1"));

@@ -97,7 +97,7 @@ protected:
 private:
     void buildSettingsPanel(QWidget* body);
     void buildSidePanel(QWidget* body);
-    void buildStatusBar();
+    QStatusBar* buildStatusBar();
     void reportTooFewRows();
     // A new page, or the reason there is none told to the user.
     bool drawNewPage();
@@ -122,18 +122,13 @@ private:
     QFrame* m_picture2 = nullptr;
     QFrame* m_picture3 = nullptr;
     QList<QLineEdit*> m_text1;
-    QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label5 = nullptr;
     QLabel* m_label6 = nullptr;
     QLineEdit* m_txtTime = nullptr;
     UpDownControl* m_upDown1 = nullptr;
     QPushButton* m_cmdStart = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command3 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QStatusBar* m_statusBar1 = nullptr;
     QList<QLabel*> m_panels;
     QTimer* m_timer1 = nullptr;
 };
