@@ -95,13 +95,12 @@ void frmkeypad1::Command1_Click()
     m_startTick = platform::Clock::instance().tickCount();
     m_keypadItemIndex = 0;
     m_keyTotal = 0;
-    m_groupSize = *size;
-    m_keypadItems = QStringList(m_groupSize, QString());
-    m_keypadAnswers = QStringList(m_groupSize, QString());
+    m_keypadItems = QStringList(*size, QString());
+    m_keypadAnswers = QStringList(*size, QString());
 
     platform::randomizeFromClock();
     try {
-        for (int i = 0; i < m_groupSize; ++i) {
+        for (int i = 0; i < groupSize(); ++i) {
             const int position =
                 keypad::drawPosition(platform::RandomSource::instance().rnd(), m_keypadRecordCount);
             m_keypadRs->MoveFirst();
@@ -175,12 +174,12 @@ bool frmkeypad1::Text2_KeyDown(int KeyCode, int /*Shift*/)
 
 void frmkeypad1::submit(int onScreenKey)
 {
-    if (m_keypadItemIndex >= m_groupSize)
+    if (m_keypadItemIndex >= groupSize())
         return;
     m_keypadAnswers[m_keypadItemIndex] = m_text2->text();
     m_keyTotal += m_text2->text().size();
     ++m_keypadItemIndex;
-    if (m_groupSize > m_keypadItemIndex) {
+    if (groupSize() > m_keypadItemIndex) {
         ShowKeypadItem(m_keypadItemIndex);
         m_text2->clear();
         m_text2->setFocus();
@@ -215,7 +214,7 @@ void frmkeypad1::ShowKeypadResults()
 {
     const std::uint32_t endTick = platform::Clock::instance().tickCount();
     const int matches = keypad::countMatches(m_keypadItems, m_keypadAnswers);
-    const keypad::Figures shown = keypad::figures(matches, m_groupSize, m_keyTotal, m_startTick, endTick);
+    const keypad::Figures shown = keypad::figures(matches, groupSize(), m_keyTotal, m_startTick, endTick);
     m_label3->setText(shown.accuracy);
     m_label4->setText(shown.keysPerMinute);
     m_label5->setText(shown.timeUsed);

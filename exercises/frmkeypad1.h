@@ -65,13 +65,13 @@ private:
     void pressKey(int onScreenKey);
     void refuseKey(const QString& remembered);
     void setCaps(const QString& code);
+    int groupSize() const { return static_cast<int>(m_keypadItems.size()); }
 
     std::unique_ptr<platform::dao::Recordset> m_keypadRs;
     int m_keypadRecordCount = 0;
     QStringList m_keypadItems;
     QStringList m_keypadAnswers;
     int m_keypadItemIndex = 0;
-    int m_groupSize = 0;
     std::int64_t m_keyTotal = 0;
     std::uint32_t m_startTick = 0;
 
