@@ -1,5 +1,5 @@
-// Parts that the exercise windows build alike: sunken panels, push buttons, the status bar and the
-// timers.
+// Parts that the exercise windows build alike: their shared colours, sunken panels, labels, push
+// buttons, the status bar and the timers.
 #pragma once
 
 #include <QColor>
