@@ -1,6 +1,7 @@
 #include "exercises/articlesheet.h"
 
 #include "exercises/articlerules.h"
+#include "exercises/windowparts.h"
 #include "shell/uifonts.h"
 
 #include <QMouseEvent>
@@ -10,15 +11,13 @@
 
 namespace exercises {
 
-const QColor ArticleSheet::kSheetColour(192, 192, 255);
+const QColor ArticleSheet::kSheetColour = kLightBlue;
 
 ArticleSheet::ArticleSheet(QWidget* viewport) : QWidget(viewport)
 {
     setObjectName(QStringLiteral("Picture3"));
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kSheetColour);
-    setPalette(palette);
+    setColour(this, QPalette::Window, kSheetColour);
     setFont(shell::kaiTi(21.75));
     setGeometry(0, 0, viewport->width(), viewport->height());
 }

@@ -1,17 +1,43 @@
 #include "exercises/exercisedialog.h"
 
 #include "platform/dao.h"
+#include "platform/programexit.h"
+#include "shell/databasemessage.h"
 #include "shell/module1.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 
 namespace exercises {
+
+ExerciseDialog::ExerciseDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+}
 
 int ExerciseDialog::exec()
 {
     if (m_loadFailed)
         return QDialog::Rejected;
     return QDialog::exec();
+}
+
+void ExerciseDialog::failLoad(const platform::dao::DaoError& error, const QString& title, bool endsProgram,
+                              platform::UINT flags)
+{
+    setLoadFailed();
+    platform::UiService::instance().messageBox(
+        nullptr, shell::databaseFailureText(error, m_damagedDatabaseText.toString()), title, flags);
+    if (endsProgram && !error.isLocked())
+        platform::endProgram(0);
+}
+
+void ExerciseDialog::tellDatabaseFailure(const platform::dao::DaoError& error, const QString& title,
+                                         platform::UINT flags)
+{
+    platform::UiService::instance().messageBox(
+        this, shell::databaseFailureText(error, m_damagedDatabaseText.toString()), title, flags);
 }
 
 std::unique_ptr<platform::dao::Recordset> ExerciseDialog::openCountedTable(const QString& table,
@@ -25,6 +51,18 @@ std::unique_ptr<platform::dao::Recordset> ExerciseDialog::openCountedTable(const
     recordset->MoveFirst();
     rowCount = recordset->RecordCount();
     return recordset;
+}
+
+void ExerciseDialog::done(int result)
+{
+    if (Form_Unload())
+        QDialog::done(result);
+}
+
+void ExerciseDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    reject();
 }
 
 void ExerciseDialog::keyPressEvent(QKeyEvent* event)

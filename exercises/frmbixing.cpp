@@ -3,12 +3,10 @@
 #include "exercises/drilltexts.h"
 #include "exercises/keyhandlers.h"
 #include "platform/dao.h"
-#include "platform/windowproc.h"
 #include "shell/module1.h"
 #include "shell/uifonts.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -55,13 +53,8 @@ Frmbixing::Frmbixing(QWidget* parent) : TimedRunWindow(pictureDrillRun(), parent
     buildDrillArea();
     // The keypad's navigation keys type digits even with NumLock off. The key handler's filter sits
     // on each box before the keypad procedure, so it sees keys as the procedure hands them on.
-    for (int i = 0; i < kPageSize; ++i) {
-        QLineEdit* box = answerBox(i);
-        m_oldTextProcs.append(platform::GetWindowLongA(box, platform::GWL_WNDPROC));
-        Module1::gOldWndProc = m_oldTextProcs.last();
-        platform::SetWindowLongA(box, platform::GWL_WNDPROC,
-                                 reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
-    }
+    for (int i = 0; i < kPageSize; ++i)
+        m_oldTextProcs.append(installKeypadProcedure(answerBox(i)));
     Form_Load();
 }
 
@@ -170,7 +163,7 @@ void Frmbixing::runStopped()
 void Frmbixing::leaveConfirmed()
 {
     for (int k = 0; k < kPageSize; ++k)
-        platform::SetWindowLongA(answerBox(k), platform::GWL_WNDPROC, m_oldTextProcs[k]);
+        restoreWindowProcedure(answerBox(k), m_oldTextProcs[k]);
 }
 
 void Frmbixing::Text1_KeyUp(int Index, int KeyCode, int /*Shift*/)
@@ -201,12 +194,10 @@ void Frmbixing::Text1_KeyUp(int Index, int KeyCode, int /*Shift*/)
 
 bool Frmbixing::eventFilter(QObject* watched, QEvent* event)
 {
-    const QVariant index = watched->property("pictureIndex");
-    if (index.isValid() && event->type() == QEvent::KeyRelease) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // A held key repeats its key-down only.
-        if (!key->isAutoRepeat())
-            Text1_KeyUp(index.toInt(), virtualKeyOf(*key), shiftState(key->modifiers()));
+    if (const auto key = handlerKey(*event); key && !key->down) {
+        const QVariant index = watched->property("pictureIndex");
+        if (index.isValid())
+            Text1_KeyUp(index.toInt(), key->keyCode, key->shift);
     }
     return TimedRunWindow::eventFilter(watched, event);
 }

@@ -11,11 +11,9 @@
 #include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
-#include "shell/databasemessage.h"
 #include "shell/module1.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -51,25 +49,16 @@ void frmkeypad1::Form_Load()
     try {
         m_keypadRs = openCountedTable(QStringLiteral("skeyboard"), m_keypadRecordCount);
     } catch (const platform::dao::DaoError& error) {
-        setLoadFailed();
-        m_keypadRs.reset();
-        platform::UiService::instance().messageBox(
-            nullptr, shell::databaseFailureText(error, texts::kDatabaseError.toString()),
-            kKeypadTitle.toString(), platform::MB_OK | platform::MB_ICONINFORMATION);
+        failLoad(error, kKeypadTitle.toString());
     }
 }
 
-void frmkeypad1::Form_Unload()
+bool frmkeypad1::Form_Unload()
 {
     if (m_keypadRs)
         m_keypadRs->Close();
     m_keypadRs.reset();
-}
-
-void frmkeypad1::done(int result)
-{
-    Form_Unload();
-    QDialog::done(result);
+    return true;
 }
 
 void frmkeypad1::Text1_GotFocus()
@@ -106,13 +95,12 @@ void frmkeypad1::Command1_Click()
     m_startTick = platform::Clock::instance().tickCount();
     m_keypadItemIndex = 0;
     m_keyTotal = 0;
-    m_groupSize = *size;
-    m_keypadItems = QStringList(m_groupSize, QString());
-    m_keypadAnswers = QStringList(m_groupSize, QString());
+    m_keypadItems = QStringList(*size, QString());
+    m_keypadAnswers = QStringList(*size, QString());
 
     platform::randomizeFromClock();
     try {
-        for (int i = 0; i < m_groupSize; ++i) {
+        for (int i = 0; i < groupSize(); ++i) {
             const int position =
                 keypad::drawPosition(platform::RandomSource::instance().rnd(), m_keypadRecordCount);
             m_keypadRs->MoveFirst();
@@ -121,9 +109,7 @@ void frmkeypad1::Command1_Click()
         }
     } catch (const platform::dao::DaoError& error) {
         // A table damaged since the window opened: no group, the size box back in view.
-        platform::UiService::instance().messageBox(
-            this, shell::databaseFailureText(error, texts::kDatabaseError.toString()),
-            kKeypadTitle.toString(), platform::MB_OK | platform::MB_ICONINFORMATION);
+        tellDatabaseFailure(error, kKeypadTitle.toString());
         m_text2->hide();
         m_label1->show();
         m_text1->show();
@@ -188,12 +174,12 @@ bool frmkeypad1::Text2_KeyDown(int KeyCode, int /*Shift*/)
 
 void frmkeypad1::submit(int onScreenKey)
 {
-    if (m_keypadItemIndex >= m_groupSize)
+    if (m_keypadItemIndex >= groupSize())
         return;
     m_keypadAnswers[m_keypadItemIndex] = m_text2->text();
     m_keyTotal += m_text2->text().size();
     ++m_keypadItemIndex;
-    if (m_groupSize > m_keypadItemIndex) {
+    if (groupSize() > m_keypadItemIndex) {
         ShowKeypadItem(m_keypadItemIndex);
         m_text2->clear();
         m_text2->setFocus();
@@ -226,9 +212,9 @@ void frmkeypad1::Text2_KeyUp(int KeyCode, int /*Shift*/)
 
 void frmkeypad1::ShowKeypadResults()
 {
-    m_endTick = platform::Clock::instance().tickCount();
+    const std::uint32_t endTick = platform::Clock::instance().tickCount();
     const int matches = keypad::countMatches(m_keypadItems, m_keypadAnswers);
-    const keypad::Figures shown = keypad::figures(matches, m_groupSize, m_keyTotal, m_startTick, m_endTick);
+    const keypad::Figures shown = keypad::figures(matches, groupSize(), m_keyTotal, m_startTick, endTick);
     m_label3->setText(shown.accuracy);
     m_label4->setText(shown.keysPerMinute);
     m_label5->setText(shown.timeUsed);
@@ -261,17 +247,14 @@ void frmkeypad1::Command2_Click()
 
 bool frmkeypad1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_text2 || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+    const auto key = watched == m_text2 ? handlerKey(*event) : std::nullopt;
+    if (!key)
         return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const int keyCode = virtualKeyOf(*key);
-    if (event->type() == QEvent::KeyRelease) {
-        // A held key repeats its key-down only.
-        if (!key->isAutoRepeat())
-            Text2_KeyUp(keyCode, shiftState(key->modifiers()));
+    if (!key->down) {
+        Text2_KeyUp(key->keyCode, key->shift);
         return false;
     }
-    return !Text2_KeyDown(keyCode, shiftState(key->modifiers()));
+    return !Text2_KeyDown(key->keyCode, key->shift);
 }
 
 } // namespace exercises

@@ -13,7 +13,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QStatusBar;
 
 namespace platform::dao {
@@ -48,9 +47,6 @@ public:
     std::int64_t keyTotal() const { return m_keyTotal; }
     bool groupRunning() const;
 
-public slots:
-    void done(int result) override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -58,10 +54,10 @@ private:
     void buildWindow();
     void buildLeftPanel(QWidget* body);
     void buildKeypad(QWidget* body);
-    void buildStatusBar();
+    QStatusBar* buildStatusBar();
 
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload() override;
     void ShowKeypadItem(int i);
     void ResetKeypadPictures();
     void ShowKeypadResults();
@@ -69,18 +65,16 @@ private:
     void pressKey(int onScreenKey);
     void refuseKey(const QString& remembered);
     void setCaps(const QString& code);
+    int groupSize() const { return static_cast<int>(m_keypadItems.size()); }
 
     std::unique_ptr<platform::dao::Recordset> m_keypadRs;
     int m_keypadRecordCount = 0;
     QStringList m_keypadItems;
     QStringList m_keypadAnswers;
     int m_keypadItemIndex = 0;
-    int m_groupSize = 0;
     std::int64_t m_keyTotal = 0;
     std::uint32_t m_startTick = 0;
-    std::uint32_t m_endTick = 0;
 
-    QGroupBox* m_frame1 = nullptr;
     QGroupBox* m_frame2 = nullptr;
     QList<QLabel*> m_image2; // the caps of the code on show
     QList<QLabel*> m_image1; // the on-screen keypad
@@ -91,9 +85,6 @@ private:
     TimeEdit* m_text1 = nullptr;
     UpDownControl* m_upDown1 = nullptr;
     QLineEdit* m_text2 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QStatusBar* m_statusBar1 = nullptr;
     QList<QLabel*> m_panels;
 };
 

@@ -29,13 +29,10 @@ constexpr int kCapHeight = 44;
 constexpr int kCapGap = 4;
 constexpr int kRightWidth = 4 * kKey + 3 * kKeyGap + 2 * 20;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, QStringView text, const QRect& geometry)
+// The left panel's labels, in the window's one label font.
+QLabel* makeLabel(QWidget* parent, const QString& name, QStringView text, const QRect& geometry = {})
 {
-    auto* label = new QLabel(text.toString(), parent);
-    label->setObjectName(name);
-    label->setFont(shell::songTi(12));
-    label->setGeometry(geometry);
-    return label;
+    return exercises::makeLabel(parent, name, text.toString(), shell::songTi(12), geometry);
 }
 
 // Where each on-screen key stands, in key cells: column, row, columns wide, rows high.
@@ -73,16 +70,12 @@ KeyCell keyCell(int key)
 void frmkeypad1::buildWindow()
 {
     setWindowTitle(kKeypadTitle.toString());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* body = new QWidget(this);
     body->setFixedSize(kMargin * 3 + kLeftWidth + kRightWidth, kMargin * 2 + kPanelHeight);
     buildLeftPanel(body);
     buildKeypad(body);
-    buildStatusBar();
-
-    stackOverStatusBar(this, body, m_statusBar1);
+    stackOverStatusBar(this, body, buildStatusBar());
 }
 
 void frmkeypad1::buildLeftPanel(QWidget* body)
@@ -92,12 +85,12 @@ void frmkeypad1::buildLeftPanel(QWidget* body)
     const QRect frameArea(12, 8, kLeftWidth - 24, 124);
 
     // The caps first, so that the figures frame lies over them.
-    m_frame1 = new QGroupBox(picture3);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setGeometry(frameArea);
+    auto* frame1 = new QGroupBox(picture3);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(frameArea);
     const int capsWidth = keypad::kCapCount * kCapWidth + (keypad::kCapCount - 1) * kCapGap;
     for (int p = 0; p < keypad::kCapCount; ++p) {
-        auto* cap = new QLabel(m_frame1);
+        auto* cap = new QLabel(frame1);
         cap->setObjectName(QStringLiteral("Image2_%1").arg(p));
         cap->setGeometry((frameArea.width() - capsWidth) / 2 + p * (kCapWidth + kCapGap),
                          (frameArea.height() - kCapHeight) / 2 + 4, kCapWidth, kCapHeight);
@@ -122,9 +115,7 @@ void frmkeypad1::buildLeftPanel(QWidget* body)
     for (const auto& row : rows) {
         makeLabel(m_frame2, QString::fromLatin1(row.caption), row.text, QRect(40, top, 100, 24));
         *row.label = makeLabel(m_frame2, QString::fromLatin1(row.figure), {}, QRect(140, top, 110, 24));
-        QPalette blue = (*row.label)->palette();
-        blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
-        (*row.label)->setPalette(blue);
+        setColour(*row.label, QPalette::WindowText, kFigureBlue);
         top += 30;
     }
 
@@ -138,8 +129,7 @@ void frmkeypad1::buildLeftPanel(QWidget* body)
     m_text2->installEventFilter(this);
     m_text2->hide();
 
-    m_label1 = makeLabel(picture3, QStringLiteral("Label1"), kGroupSizePrompt, {});
-    m_label1->adjustSize();
+    m_label1 = makeLabel(picture3, QStringLiteral("Label1"), kGroupSizePrompt);
     m_label1->move(frameArea.left(), answerTop + 14);
     m_text1 = new TimeEdit(kDefaultGroupSizeText.toString(), picture3);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -154,12 +144,12 @@ void frmkeypad1::buildLeftPanel(QWidget* body)
     m_upDown1->setGeometry(m_text1->geometry().right() + 1, answerTop + 10, 18, 28);
 
     const int buttonTop = kPanelHeight - 60;
-    m_command1 =
+    QPushButton* command1 =
         makeButton(picture3, QStringLiteral("Command1"), kStartCaption, QRect(28, buttonTop, 110, 34));
-    m_command2 = makeButton(picture3, QStringLiteral("Command2"), kLeaveCaption,
-                            QRect(kLeftWidth - 28 - 110, buttonTop, 110, 34));
-    connect(m_command1, &QPushButton::clicked, this, &frmkeypad1::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &frmkeypad1::Command2_Click);
+    QPushButton* command2 = makeButton(picture3, QStringLiteral("Command2"), kLeaveCaption,
+                                       QRect(kLeftWidth - 28 - 110, buttonTop, 110, 34));
+    connect(command1, &QPushButton::clicked, this, &frmkeypad1::Command1_Click);
+    connect(command2, &QPushButton::clicked, this, &frmkeypad1::Command2_Click);
 }
 
 void frmkeypad1::buildKeypad(QWidget* body)
@@ -179,15 +169,16 @@ void frmkeypad1::buildKeypad(QWidget* body)
     }
 }
 
-void frmkeypad1::buildStatusBar()
+QStatusBar* frmkeypad1::buildStatusBar()
 {
-    m_statusBar1 = makeStatusBar(this, m_panels);
+    QStatusBar* statusBar = makeStatusBar(this, m_panels);
     m_panels[0]->setText(kSubmitKeysHint.toString());
     m_panels[1]->setMinimumWidth(140);
     // Caps Lock has no emulated state to show, so its panel keeps its design text, greyed as a
     // key-state panel shows a lock that is off.
     m_panels[3]->setText(kCapsLockPanel.toString());
     m_panels[3]->setEnabled(false);
+    return statusBar;
 }
 
 } // namespace exercises

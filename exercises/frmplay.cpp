@@ -4,17 +4,14 @@
 #include "exercises/keyhandlers.h"
 #include "exercises/playfield.h"
 #include "exercises/timedrun.h"
+#include "exercises/windowparts.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
-#include "platform/programexit.h"
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/uiservice.h"
-#include "platform/windowproc.h"
-#include "shell/databasemessage.h"
 #include "shell/module1.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -27,7 +24,8 @@ namespace {
 using namespace game;
 using namespace gametexts;
 
-const QColor kIdleField(192, 192, 255);
+constexpr platform::UINT kFailureFlags =
+    platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION;
 const QColor kGameField(0, 0, 0);
 
 // QBColor 10 to 15, the light colours of the 16-colour palette.
@@ -54,21 +52,13 @@ bool isSubmitKey(int keyCode)
 frmplay::frmplay(QWidget* parent) : ExerciseDialog(parent)
 {
     setObjectName(QStringLiteral("frmplay"));
+    setDamagedDatabaseText(kDatabaseError);
     buildWindow();
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kFallInterval);
-    connect(m_timer1, &QTimer::timeout, this, &frmplay::Timer1_Timer);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(kSwayInterval);
-    connect(m_timer2, &QTimer::timeout, this, &frmplay::Timer2_Timer);
-    m_timer3 = new QTimer(this);
-    m_timer3->setObjectName(QStringLiteral("Timer3"));
-    m_timer3->setInterval(kStarInterval);
-    m_timer3->setTimerType(Qt::PreciseTimer);
-    connect(m_timer3, &QTimer::timeout, this, &frmplay::Timer3_Timer);
+    m_timer1 = makeTimer(this, QStringLiteral("Timer1"), kFallInterval, &frmplay::Timer1_Timer);
+    m_timer2 = makeTimer(this, QStringLiteral("Timer2"), kSwayInterval, &frmplay::Timer2_Timer);
+    m_timer3 =
+        makeTimer(this, QStringLiteral("Timer3"), kStarInterval, &frmplay::Timer3_Timer, Qt::PreciseTimer);
 
     Form_Load();
 }
@@ -78,16 +68,15 @@ frmplay::~frmplay() = default;
 void frmplay::Form_Load()
 {
     m_text1->installEventFilter(this); // before the keypad procedure, so it sees what that passes on
-    Module1::gOldWndProc = platform::GetWindowLongA(m_text1, platform::GWL_WNDPROC);
-    platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC,
-                             reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
+    installKeypadProcedure(m_text1);
     m_subclassed = true;
 
     platform::centreOnScreen(this);
     try {
         m_gameRs = openCountedTable(QStringLiteral("playziku"), m_gameRecordCount);
     } catch (const platform::dao::DaoError& error) {
-        reportLoadFailure(error);
+        // The program ends after the message, unless another program merely holds the database locked.
+        failLoad(error, applicationTitle(), true, kFailureFlags);
         return;
     }
     setWindowTitle(Module1::gExerciseTitle);
@@ -98,19 +87,7 @@ void frmplay::Form_Load()
     m_stars.scatter(platform::RandomSource::instance());
 }
 
-void frmplay::reportLoadFailure(const platform::dao::DaoError& error)
-{
-    // The program ends after the message, unless another program merely holds the database locked.
-    setLoadFailed();
-    m_gameRs.reset();
-    platform::UiService::instance().messageBox(
-        nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
-        platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
-    if (!error.isLocked())
-        platform::endProgram(0);
-}
-
-void frmplay::Form_Unload()
+bool frmplay::Form_Unload()
 {
     m_timer1->stop();
     m_timer2->stop();
@@ -119,15 +96,10 @@ void frmplay::Form_Unload()
         m_gameRs->Close();
     m_gameRs.reset();
     if (m_subclassed) {
-        platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC, Module1::gOldWndProc);
+        restoreWindowProcedure(m_text1, Module1::gOldWndProc);
         m_subclassed = false;
     }
-}
-
-void frmplay::done(int result)
-{
-    Form_Unload();
-    QDialog::done(result);
+    return true;
 }
 
 bool frmplay::deal()
@@ -144,9 +116,7 @@ bool frmplay::deal()
         }
     } catch (const platform::dao::DaoError& error) {
         // A code book damaged since the window opened: no game, the window stays as it was.
-        platform::UiService::instance().messageBox(
-            this, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
-            platform::MB_OK | platform::MB_ICONINFORMATION | platform::MB_ICONEXCLAMATION);
+        tellDatabaseFailure(error, applicationTitle(), kFailureFlags);
         return false;
     }
     return true;
@@ -169,9 +139,7 @@ void frmplay::CmdStart_Click()
         const float left =
             i == 0 ? random.rnd() * kFirstItemRange : static_cast<float>(kItemRange - width) * random.rnd();
         m_itemLeft[i] = static_cast<int>(std::lround(left));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, lightColour(static_cast<int>(std::floor(random.rnd() * 6))));
-        label->setPalette(palette);
+        setColour(label, QPalette::WindowText, lightColour(static_cast<int>(std::floor(random.rnd() * 6))));
         heights[i] = label->height() * kTwipsPerPixel;
     }
     m_items.start(m_gameAnswers, heights);
@@ -249,7 +217,7 @@ void frmplay::gameOver()
     m_timer3->stop();
     m_label6->show();
     const int score = m_items.score();
-    m_picture1->setBackground(kIdleField);
+    m_picture1->setBackground(kLightBlue);
     platform::UiService::instance().messageBox(this, gameOverText(score), Module1::gExerciseTitle,
                                                platform::MB_OK | platform::MB_ICONINFORMATION);
 }
@@ -286,13 +254,11 @@ void frmplay::CloseGame()
 bool frmplay::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_text1) {
-        if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            Text1_KeyDown(virtualKeyOf(*key), shiftState(key->modifiers()));
-        } else if (event->type() == QEvent::KeyRelease) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat())
-                Text1_KeyUp(virtualKeyOf(*key), shiftState(key->modifiers()));
+        if (const auto key = handlerKey(*event)) {
+            if (key->down)
+                Text1_KeyDown(key->keyCode, key->shift);
+            else
+                Text1_KeyUp(key->keyCode, key->shift);
         }
     }
     return QDialog::eventFilter(watched, event);

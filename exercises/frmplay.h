@@ -15,14 +15,12 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 class QTimer;
 
 namespace platform::dao {
-class DaoError;
 class Recordset;
-} // namespace platform::dao
+}
 
 namespace exercises {
 
@@ -55,9 +53,6 @@ public:
     int barValue() const;
     void setBarValue(int value);
 
-public slots:
-    void done(int result) override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,8 +60,7 @@ private:
     void buildWindow();
     void buildSidePanel();
     void Form_Load();
-    void Form_Unload();
-    void reportLoadFailure(const platform::dao::DaoError& error);
+    bool Form_Unload() override;
     bool deal();
     void placeItem(int i);
     void gameOver();
@@ -89,8 +83,6 @@ private:
     QLineEdit* m_text1 = nullptr;
     QLabel* m_lblMark = nullptr;
     QScrollBar* m_vScroll1 = nullptr;
-    QPushButton* m_cmdStart = nullptr;
-    QPushButton* m_cmdEnd = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timer3 = nullptr;

@@ -26,24 +26,18 @@ constexpr int kFieldPixelsHigh = kFieldHeight / kTwipsPerPixel;
 constexpr int kSideLeft = kMargin * 2 + kFieldPixelsWide;
 constexpr int kSideWidth = 110;
 constexpr int kUnderField = kMargin + kFieldPixelsHigh + 10;
-const QColor kFormColour(144, 142, 216);
-
 void setColours(QWidget* widget, const QColor& text, const QColor& background)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
+    setColour(widget, QPalette::WindowText, text);
+    setColour(widget, QPalette::Window, background);
 }
 
 } // namespace
 
 void frmplay::buildWindow()
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     setAutoFillBackground(true);
-    setColours(this, Qt::black, kFormColour);
+    setColours(this, Qt::black, kPanelPurple);
 
     m_picture1 = new PlayField(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
@@ -56,20 +50,13 @@ void frmplay::buildWindow()
         label->hide();
         m_lblwenzhi[i] = label;
     }
-    m_label6 = new QLabel(m_picture1);
-    m_label6->setObjectName(QStringLiteral("Label6"));
-    m_label6->setFont(shell::songTi(15.75));
-    m_label6->setWordWrap(true);
-    m_label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label6 = makeInstructions(m_picture1, QStringLiteral("Label6"), QString(), shell::songTi(15.75),
+                                QRect(6, 6, kFieldPixelsWide - 12, kFieldPixelsHigh - 12));
     m_label6->setAutoFillBackground(true);
     m_label6->setContentsMargins(10, 0, 10, 0);
-    setColours(m_label6, Qt::white, kFormColour);
-    m_label6->setGeometry(6, 6, kFieldPixelsWide - 12, kFieldPixelsHigh - 12);
+    setColours(m_label6, Qt::white, kPanelPurple);
 
-    m_label2 = new QLabel(kHint.toString(), this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(shell::kaiTi(11.25, true));
-    m_label2->adjustSize();
+    m_label2 = makeLabel(this, QStringLiteral("Label2"), kHint.toString(), shell::kaiTi(11.25, true));
     m_label2->move(kHintStartLeft / kTwipsPerPixel, kUnderField + 4);
 
     m_text1 = new QLineEdit(this);
@@ -84,22 +71,19 @@ void frmplay::buildWindow()
 
 void frmplay::buildSidePanel()
 {
-    m_cmdStart = makeButton(this, QStringLiteral("CmdStart"), texts::kStartCaption,
-                            QRect(kSideLeft, kMargin, kSideWidth, 32));
-    m_cmdEnd = makeButton(this, QStringLiteral("CmdEnd"), texts::kExitCaption,
-                          QRect(kSideLeft, kMargin + 42, kSideWidth, 32));
-    connect(m_cmdStart, &QPushButton::clicked, this, &frmplay::CmdStart_Click);
-    connect(m_cmdEnd, &QPushButton::clicked, this, &frmplay::CmdEnd_Click);
+    QPushButton* cmdStart = makeButton(this, QStringLiteral("CmdStart"), texts::kStartCaption,
+                                       QRect(kSideLeft, kMargin, kSideWidth, 32));
+    QPushButton* cmdEnd = makeButton(this, QStringLiteral("CmdEnd"), texts::kExitCaption,
+                                     QRect(kSideLeft, kMargin + 42, kSideWidth, 32));
+    connect(cmdStart, &QPushButton::clicked, this, &frmplay::CmdStart_Click);
+    connect(cmdEnd, &QPushButton::clicked, this, &frmplay::CmdEnd_Click);
 
-    auto* label1 = new QLabel(kScoreCaption.toString(), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setFont(shell::songTi(12));
-    label1->setGeometry(kSideLeft, kMargin + 90, 50, 26);
-    m_lblMark = new QLabel(kScoreZero.toString(), this);
-    m_lblMark->setObjectName(QStringLiteral("LblMark"));
-    m_lblMark->setFont(shell::timesNewRoman(12, true));
-    setColours(m_lblMark, QColor(255, 255, 0), kFormColour);
-    m_lblMark->setGeometry(kSideLeft + 50, kMargin + 90, kSideWidth - 50, 26);
+    makeLabel(this, QStringLiteral("Label1"), kScoreCaption.toString(), shell::songTi(12),
+              QRect(kSideLeft, kMargin + 90, 50, 26));
+    m_lblMark =
+        makeLabel(this, QStringLiteral("LblMark"), kScoreZero.toString(), shell::timesNewRoman(12, true),
+                  QRect(kSideLeft + 50, kMargin + 90, kSideWidth - 50, 26));
+    setColours(m_lblMark, QColor(255, 255, 0), kPanelPurple);
 
     auto* frame = new QGroupBox(kDifficultyFrame.toString(), this);
     frame->setObjectName(QStringLiteral("Frame1"));

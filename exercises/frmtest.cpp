@@ -12,14 +12,10 @@
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/uiservice.h"
-#include "platform/windowproc.h"
-#include "shell/databasemessage.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 #include "shell/vbformat.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,7 +34,6 @@ const QColor kTypedWrong(255, 0, 0);
 const QColor kBackspaced(0, 0, 0);
 constexpr int kWindowIcon = 124;
 constexpr int kFirstIndicatorIcon = 129;
-constexpr int kIndicatorFrames = 3;
 
 QString clockText(int minutes, int seconds)
 {
@@ -60,21 +55,22 @@ void frmtest::Form_Load()
     // The answer box's key filter sits on it before the keypad procedure, so it sees keys as the
     // procedure hands them on.
     m_text1->installEventFilter(this);
-    Module1::gOldWndProc = platform::GetWindowLongA(m_text1, platform::GWL_WNDPROC);
-    platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC,
-                             reinterpret_cast<platform::LONG_PTR>(&Module1::KeypadWndProc));
+    installKeypadProcedure(m_text1);
     platform::centreOnScreen(this);
     setWindowIcon(platform::resources::icon(kWindowIcon));
+    // The indicator's pictures are read and sized once; its animation only cycles through them.
+    const int size = m_image1->width();
+    for (int frame = 0; frame < kIndicatorFrames; ++frame)
+        m_indicatorPictures[frame] =
+            platform::resources::icon(kFirstIndicatorIcon + frame).pixmap(size, size);
     try {
         if (!Module1::gDatabase)
             throw DaoError("the code database is not open");
         m_store = std::make_unique<ArticleStore>(*Module1::gDatabase);
         m_list1->addItems(m_store->titles());
     } catch (const DaoError& error) {
-        setLoadFailed();
         m_store.reset();
-        tell(shell::databaseFailureText(error, kDatabaseError.toString()), Module1::gExerciseTitle,
-             platform::MB_OK | platform::MB_ICONINFORMATION);
+        failLoad(error, Module1::gExerciseTitle);
     }
     m_articleLength = 0;
     m_timer2->start();
@@ -132,8 +128,7 @@ bool frmtest::LayoutArticle(int index)
     try {
         text = m_store->text(index);
     } catch (const DaoError& error) {
-        tell(shell::databaseFailureText(error, kDatabaseError.toString()), Module1::gExerciseTitle,
-             platform::MB_OK | platform::MB_ICONINFORMATION);
+        tellDatabaseFailure(error, Module1::gExerciseTitle);
         return false;
     }
     if (text.isEmpty()) {
@@ -207,8 +202,7 @@ void frmtest::Timer1_Timer()
 
 void frmtest::Timer2_Timer()
 {
-    const int size = m_image1->width();
-    m_image1->setPixmap(platform::resources::icon(kFirstIndicatorIcon + m_indicatorFrame).pixmap(size, size));
+    m_image1->setPixmap(m_indicatorPictures[m_indicatorFrame]);
     m_indicatorFrame = (m_indicatorFrame + 1) % kIndicatorFrames;
 }
 
@@ -345,26 +339,14 @@ void frmtest::CmdExit_Click()
     close();
 }
 
-void frmtest::Form_Unload()
+bool frmtest::Form_Unload()
 {
     Module1::ActivateEnglishLayout();
-    platform::SetWindowLongA(m_text1, platform::GWL_WNDPROC, Module1::gOldWndProc);
+    restoreWindowProcedure(m_text1, Module1::gOldWndProc);
     // A closed window's clocks must not run on.
     m_timer1->stop();
     m_timer2->stop();
-}
-
-void frmtest::reject()
-{
-    Form_Unload();
-    QDialog::reject();
-}
-
-void frmtest::closeEvent(QCloseEvent* event)
-{
-    // Closing goes the one way of reject().
-    event->ignore();
-    reject();
+    return true;
 }
 
 void frmtest::mousePressEvent(QMouseEvent* event)
@@ -375,9 +357,9 @@ void frmtest::mousePressEvent(QMouseEvent* event)
 
 bool frmtest::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_text1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        Text1_KeyDown(virtualKeyOf(*key), shiftState(key->modifiers()));
+    if (watched == m_text1) {
+        if (const auto key = handlerKey(*event); key && key->down)
+            Text1_KeyDown(key->keyCode, key->shift);
     }
     return QDialog::eventFilter(watched, event);
 }

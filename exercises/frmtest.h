@@ -5,6 +5,8 @@
 
 #include "exercises/exercisedialog.h"
 
+#include <QPixmap>
+#include <array>
 #include <memory>
 
 class QFrame;
@@ -13,6 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
+class QStatusBar;
 class QTimer;
 
 namespace exercises {
@@ -46,21 +49,17 @@ public:
     int articlePos() const { return m_articlePos; }
     int articleLength() const { return m_articleLength; }
 
-public slots:
-    void reject() override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void buildWindow();
     void buildViewport(QWidget* body);
     void buildButtons(QWidget* body);
-    void buildStatusBar();
+    QStatusBar* buildStatusBar();
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload() override;
     // False when the article could not be read or has no characters; the user has been told.
     bool LayoutArticle(int index);
     void moveIndicator();
@@ -78,24 +77,20 @@ private:
     int m_clockMinutes = 0;
     int m_clockSeconds = 0;
     int m_indicatorFrame = 0;
+    static constexpr int kIndicatorFrames = 3;
+    std::array<QPixmap, kIndicatorFrames> m_indicatorPictures;
 
     QFrame* m_picture1 = nullptr;
     ArticleSheet* m_picture3 = nullptr;
     QFrame* m_picture2 = nullptr;
-    QLabel* m_label4 = nullptr;
     QLabel* m_image1 = nullptr;
     QLineEdit* m_text1 = nullptr;
     QScrollBar* m_vScroll1 = nullptr;
     QScrollBar* m_vScroll2 = nullptr;
-    QPushButton* m_cmdStart = nullptr;
     QPushButton* m_cmdPause = nullptr;
     QPushButton* m_cmdCheck = nullptr;
-    QPushButton* m_cmdExit = nullptr;
-    QPushButton* m_cmdImport = nullptr;
-    QPushButton* m_cmdDelete = nullptr;
     QListWidget* m_list1 = nullptr;
-    QLabel* m_panel1 = nullptr;
-    QLabel* m_panel2 = nullptr;
+    QLabel* m_panel2 = nullptr; // the clock
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
 };

@@ -6,7 +6,6 @@
 #include "exercises/drilltexts.h"
 #include "exercises/frmtest.h"
 #include "exercises/windowparts.h"
-#include "platform/statusbar.h"
 #include "shell/uifonts.h"
 
 #include <QFrame>
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace exercises {
 namespace {
@@ -51,27 +49,15 @@ void frmtest::buildWindow()
 {
     setObjectName(QStringLiteral("frmtest"));
     setWindowTitle(kArticleTestCaption.toString());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* body = new QWidget(this);
     body->setFixedSize(kBodyWidth, kBodyHeight);
     buildViewport(body);
     buildButtons(body);
-    buildStatusBar();
+    stackOverStatusBar(this, body, buildStatusBar());
 
-    stackOverStatusBar(this, body, findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
-
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(995);
-    // The clock counts its own ticks as seconds; a coarse timer may slip by up to 5% a tick.
-    m_timer1->setTimerType(Qt::PreciseTimer);
-    connect(m_timer1, &QTimer::timeout, this, &frmtest::Timer1_Timer);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(400);
-    connect(m_timer2, &QTimer::timeout, this, &frmtest::Timer2_Timer);
+    m_timer1 = makeSecondsTimer(this, QStringLiteral("Timer1"), &frmtest::Timer1_Timer);
+    m_timer2 = makeTimer(this, QStringLiteral("Timer2"), 400, &frmtest::Timer2_Timer);
 }
 
 void frmtest::buildViewport(QWidget* body)
@@ -97,16 +83,11 @@ void frmtest::buildViewport(QWidget* body)
     m_picture2 = new QFrame(m_picture3);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     m_picture2->setAutoFillBackground(true);
-    QPalette panel = m_picture2->palette();
-    panel.setColor(QPalette::Window, QColor(144, 142, 216));
-    m_picture2->setPalette(panel);
+    setColour(m_picture2, QPalette::Window, kPanelPurple);
     m_picture2->setGeometry(0, 0, kViewWidth, kViewHeight);
-    m_label4 = new QLabel(QStringLiteral("    ") + kArticleTestHelp.toString(), m_picture2);
-    m_label4->setObjectName(QStringLiteral("Label4"));
-    m_label4->setFont(shell::songTi(15.75));
-    m_label4->setWordWrap(true);
-    m_label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label4->setGeometry(24, 24, kViewWidth - 48, kViewHeight - 48);
+    makeInstructions(m_picture2, QStringLiteral("Label4"),
+                     QStringLiteral("    ") + kArticleTestHelp.toString(), shell::songTi(15.75),
+                     QRect(24, 24, kViewWidth - 48, kViewHeight - 48));
 
     // The sheet's scroll position; the user sees only its mirror beside the viewport.
     m_vScroll1 = new QScrollBar(Qt::Vertical, body);
@@ -135,27 +116,25 @@ void frmtest::buildViewport(QWidget* body)
 
 void frmtest::buildButtons(QWidget* body)
 {
-    m_cmdStart = makeButton(body, QStringLiteral("CmdStart"), kStartCaption, 0);
+    QPushButton* cmdStart = makeButton(body, QStringLiteral("CmdStart"), kStartCaption, 0);
     m_cmdPause = makeButton(body, QStringLiteral("CmdPause"), kPauseCaption, 1);
     m_cmdCheck = makeButton(body, QStringLiteral("CmdCheck"), kCheckCaption, 2);
-    m_cmdExit = makeButton(body, QStringLiteral("CmdExit"), kExitCaption, 3);
-    m_cmdImport = makeButton(body, QStringLiteral("CmdImport"), kImportCaption, 4);
-    m_cmdDelete = makeButton(body, QStringLiteral("CmdDelete"), kDeleteCaption, 5);
+    QPushButton* cmdExit = makeButton(body, QStringLiteral("CmdExit"), kExitCaption, 3);
+    QPushButton* cmdImport = makeButton(body, QStringLiteral("CmdImport"), kImportCaption, 4);
+    QPushButton* cmdDelete = makeButton(body, QStringLiteral("CmdDelete"), kDeleteCaption, 5);
     m_cmdPause->setEnabled(false);
     m_cmdCheck->setEnabled(false);
-    connect(m_cmdStart, &QPushButton::clicked, this, &frmtest::CmdStart_Click);
+    connect(cmdStart, &QPushButton::clicked, this, &frmtest::CmdStart_Click);
     connect(m_cmdPause, &QPushButton::clicked, this, &frmtest::CmdPause_Click);
     connect(m_cmdCheck, &QPushButton::clicked, this, &frmtest::CmdCheck_Click);
-    connect(m_cmdExit, &QPushButton::clicked, this, &frmtest::CmdExit_Click);
-    connect(m_cmdImport, &QPushButton::clicked, this, &frmtest::CmdImport_Click);
-    connect(m_cmdDelete, &QPushButton::clicked, this, &frmtest::CmdDelete_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmtest::CmdExit_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmtest::CmdImport_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmtest::CmdDelete_Click);
 
     m_list1 = new QListWidget(body);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setFont(shell::msSansSerif(12, true));
-    QPalette blue = m_list1->palette();
-    blue.setColor(QPalette::Base, ArticleSheet::kSheetColour);
-    m_list1->setPalette(blue);
+    setColour(m_list1, QPalette::Base, ArticleSheet::kSheetColour);
     const int top = kMargin + 6 * kButtonStep;
     m_list1->setGeometry(kButtonLeft, top, kButtonWidth, kBodyHeight - kMargin - top);
     // Choosing an article sends the focus straight back to the answer box.
@@ -163,17 +142,16 @@ void frmtest::buildButtons(QWidget* body)
     connect(m_list1, &QListWidget::itemClicked, this, &frmtest::focusAnswerBox);
 }
 
-void frmtest::buildStatusBar()
+QStatusBar* frmtest::buildStatusBar()
 {
-    QStatusBar* statusBar = platform::makeStatusBar(this);
-    m_panel1 = platform::makeStatusPanel(statusBar, QStringLiteral("Panel1"));
-    m_panel1->setText(kIndicatorHint.toString());
-    m_panel2 = platform::makeStatusPanel(statusBar, QStringLiteral("Panel2"));
+    QList<QLabel*> panels;
+    QStatusBar* statusBar = makeStatusBar(this, panels, 2, 0);
+    panels[0]->setText(kIndicatorHint.toString());
+    m_panel2 = panels[1];
     m_panel2->setText(kClockZero.toString());
     m_panel2->setMinimumWidth(70);
     m_panel2->setAlignment(Qt::AlignCenter);
-    statusBar->addWidget(m_panel1, 1);
-    statusBar->addWidget(m_panel2);
+    return statusBar;
 }
 
 } // namespace exercises

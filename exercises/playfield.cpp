@@ -1,5 +1,7 @@
 #include "exercises/playfield.h"
 
+#include "exercises/windowparts.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -20,7 +22,7 @@ PlayField::PlayField(QWidget* parent)
     setFixedSize(m_surface.size());
     // The surface covers the whole field, so nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setBackground(QColor(192, 192, 255));
+    setBackground(kLightBlue);
 }
 
 void PlayField::setBackground(const QColor& colour)

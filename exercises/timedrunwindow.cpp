@@ -4,19 +4,17 @@
 #include "exercises/pagedraw.h"
 #include "exercises/runscores.h"
 #include "exercises/timebox.h"
+#include "exercises/windowparts.h"
 #include "platform/clock.h"
 #include "platform/dao.h"
-#include "platform/programexit.h"
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
 #include "platform/sound.h"
 #include "platform/uiservice.h"
-#include "shell/databasemessage.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 #include "shell/vbformat.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,28 +49,10 @@ void TimedRunWindow::Form_Load()
         setWindowTitle(Module1::gExerciseTitle);
     } catch (const platform::dao::DaoError& error) {
         setWindowTitle(Module1::gExerciseTitle);
-        reportLoadFailure(error);
+        // Windows that end the program on a damaged lesson do so here; the others give the same
+        // message and stay closed.
+        failLoad(error, applicationTitle(), m_run.endsProgramOnLoadError);
     }
-}
-
-void TimedRunWindow::reportLoadFailure(const platform::dao::DaoError& error)
-{
-    // Windows that end the program on a damaged lesson do so here; the others give the same message
-    // and stay closed. A lock held by another program passes, so it ends nothing.
-    setLoadFailed();
-    m_lessonRs.reset();
-    platform::UiService::instance().messageBox(
-        nullptr, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
-        platform::MB_OK | platform::MB_ICONINFORMATION);
-    if (m_run.endsProgramOnLoadError && !error.isLocked())
-        platform::endProgram(0);
-}
-
-void TimedRunWindow::reportReadFailure(const platform::dao::DaoError& error)
-{
-    platform::UiService::instance().messageBox(
-        this, shell::databaseFailureText(error, kDatabaseError.toString()), applicationTitle(),
-        platform::MB_OK | platform::MB_ICONINFORMATION);
 }
 
 void TimedRunWindow::reportTooFewRows()
@@ -89,7 +69,7 @@ bool TimedRunWindow::drawNewPage()
         reportTooFewRows();
     } catch (const platform::dao::DaoError& error) {
         // A table damaged after the window opened: the window stays, without a run.
-        reportReadFailure(error);
+        tellDatabaseFailure(error, applicationTitle());
     }
     return false;
 }
@@ -264,19 +244,6 @@ bool TimedRunWindow::Form_Unload()
     return true;
 }
 
-void TimedRunWindow::reject()
-{
-    if (Form_Unload())
-        QDialog::reject();
-}
-
-void TimedRunWindow::closeEvent(QCloseEvent* event)
-{
-    // Closing goes the one way of reject(), which asks first when a run would be lost.
-    event->ignore();
-    reject();
-}
-
 void TimedRunWindow::TxtTime_GotFocus()
 {
     m_txtTime->selectAll();
@@ -297,10 +264,7 @@ void TimedRunWindow::setPanel(int panel, const QString& text)
 
 void TimedRunWindow::setBoxColour(QLineEdit* box, const QColor& colour)
 {
-    QPalette palette = box->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, colour);
-    box->setPalette(palette);
+    setColour(box, QPalette::Base, colour);
 }
 
 QColor TimedRunWindow::boxColour(const QLineEdit* box)

@@ -23,9 +23,8 @@ class QStatusBar;
 class QTimer;
 
 namespace platform::dao {
-class DaoError;
 class Recordset;
-} // namespace platform::dao
+}
 
 namespace exercises {
 
@@ -54,9 +53,6 @@ public:
     // Size of the drill area that a window fills.
     static constexpr int kDrillAreaWidth = 640;
     static constexpr int kDrillAreaHeight = 400;
-
-public slots:
-    void reject() override;
 
 protected:
     // Builds the frame; the window then fills drillArea(), adds its answer boxes and calls Form_Load().
@@ -98,19 +94,16 @@ protected:
     static void setBoxColour(QLineEdit* box, const QColor& colour);
     static QColor boxColour(const QLineEdit* box);
 
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildSettingsPanel(QWidget* body);
     void buildSidePanel(QWidget* body);
-    void buildStatusBar();
-    void reportLoadFailure(const platform::dao::DaoError& error);
-    void reportReadFailure(const platform::dao::DaoError& error);
+    QStatusBar* buildStatusBar();
     void reportTooFewRows();
     // A new page, or the reason there is none told to the user.
     bool drawNewPage();
     void startCountdown();
-    bool Form_Unload();
+    // Asks first when a run would be lost.
+    bool Form_Unload() override;
     void showScores();
 
     const TimedRun& m_run;
@@ -129,18 +122,13 @@ private:
     QFrame* m_picture2 = nullptr;
     QFrame* m_picture3 = nullptr;
     QList<QLineEdit*> m_text1;
-    QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label5 = nullptr;
     QLabel* m_label6 = nullptr;
     QLineEdit* m_txtTime = nullptr;
     UpDownControl* m_upDown1 = nullptr;
     QPushButton* m_cmdStart = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command3 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QStatusBar* m_statusBar1 = nullptr;
     QList<QLabel*> m_panels;
     QTimer* m_timer1 = nullptr;
 };

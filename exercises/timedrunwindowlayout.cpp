@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace exercises {
 namespace {
@@ -35,8 +34,6 @@ QPushButton* makeSideButton(QWidget* parent, const QString& name, QStringView ca
 TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : ExerciseDialog(parent), m_run(run)
 {
     setObjectName(run.windowName);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* body = new QWidget(this);
     body->setFixedSize(kMargin * 3 + kAreaWidth + kSideWidth, kMargin * 2 + kAreaHeight);
@@ -44,21 +41,12 @@ TimedRunWindow::TimedRunWindow(const TimedRun& run, QWidget* parent) : ExerciseD
     m_picture1 =
         makePanel(body, QStringLiteral("Picture1"), QRect(kMargin, kMargin, kAreaWidth, kAreaHeight));
     m_picture1->setAutoFillBackground(true);
-    QPalette palette = m_picture1->palette();
-    palette.setColor(QPalette::Window, QColor(236, 240, 248));
-    m_picture1->setPalette(palette);
+    setColour(m_picture1, QPalette::Window, QColor(236, 240, 248));
     buildSettingsPanel(body);
     buildSidePanel(body);
-    buildStatusBar();
+    stackOverStatusBar(this, body, buildStatusBar());
 
-    stackOverStatusBar(this, body, m_statusBar1);
-
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(995);
-    // The countdown counts its own ticks as seconds; a coarse timer may slip by up to 5% a tick.
-    m_timer1->setTimerType(Qt::PreciseTimer);
-    connect(m_timer1, &QTimer::timeout, this, &TimedRunWindow::Timer1_Timer);
+    m_timer1 = makeSecondsTimer(this, QStringLiteral("Timer1"), &TimedRunWindow::Timer1_Timer);
 }
 
 void TimedRunWindow::buildSettingsPanel(QWidget* body)
@@ -66,19 +54,13 @@ void TimedRunWindow::buildSettingsPanel(QWidget* body)
     m_picture3 = makePanel(body, QStringLiteral("Picture3"), m_picture1->geometry());
     m_picture3->setAutoFillBackground(true);
 
-    m_label6 = new QLabel(m_picture3);
-    m_label6->setObjectName(QStringLiteral("Label6"));
-    m_label6->setFont(shell::songTi(14));
-    m_label6->setWordWrap(true);
-    m_label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label6->setGeometry(40, 40, kAreaWidth - 80, 230);
+    m_label6 = makeInstructions(m_picture3, QStringLiteral("Label6"), QString(), shell::songTi(14),
+                                QRect(40, 40, kAreaWidth - 80, 230));
 
     const int row = 300;
-    m_label4 = new QLabel(kTimeLabel.toString(), m_picture3);
-    m_label4->setObjectName(QStringLiteral("Label4"));
-    m_label4->setFont(shell::songTi(14));
-    m_label4->adjustSize();
-    m_label4->move(150, row + (30 - m_label4->height()) / 2);
+    QLabel* label4 =
+        makeLabel(m_picture3, QStringLiteral("Label4"), kTimeLabel.toString(), shell::songTi(14));
+    label4->move(150, row + (30 - label4->height()) / 2);
 
     auto* txtTime = new TimeEdit(kTimeDefault.toString(), m_picture3);
     if (m_run.checksTimeBoxOnLeave) {
@@ -92,18 +74,16 @@ void TimedRunWindow::buildSettingsPanel(QWidget* body)
     if (m_run.timeBoxMaxLength > 0)
         m_txtTime->setMaxLength(m_run.timeBoxMaxLength);
     m_txtTime->setAlignment(Qt::AlignRight);
-    m_txtTime->setGeometry(m_label4->geometry().right() + 8, row, 44, 30);
+    m_txtTime->setGeometry(label4->geometry().right() + 8, row, 44, 30);
     restrictToTimeKeys(m_txtTime);
 
     m_upDown1 = new UpDownControl(m_txtTime, kMinMinutes, kMaxMinutes, m_picture3);
     m_upDown1->setObjectName(QStringLiteral("UpDown1"));
     m_upDown1->setGeometry(m_txtTime->geometry().right() + 1, row, 18, 30);
 
-    m_label5 = new QLabel(kMinutesLabel.toString(), m_picture3);
-    m_label5->setObjectName(QStringLiteral("Label5"));
-    m_label5->setFont(shell::songTi(14));
-    m_label5->adjustSize();
-    m_label5->move(m_upDown1->geometry().right() + 8, row + (30 - m_label5->height()) / 2);
+    QLabel* label5 =
+        makeLabel(m_picture3, QStringLiteral("Label5"), kMinutesLabel.toString(), shell::songTi(14));
+    label5->move(m_upDown1->geometry().right() + 8, row + (30 - label5->height()) / 2);
 }
 
 void TimedRunWindow::buildSidePanel(QWidget* body)
@@ -113,37 +93,31 @@ void TimedRunWindow::buildSidePanel(QWidget* body)
     m_cmdStart = makeSideButton(m_picture2, QStringLiteral("CmdStart"), kStartCaption, 24);
     m_command3 = makeSideButton(m_picture2, QStringLiteral("Command3"), kPauseCaption, 72);
     m_command1 = makeSideButton(m_picture2, QStringLiteral("Command1"), kStopCaption, 120);
-    m_command4 = makeSideButton(m_picture2, QStringLiteral("Command4"), kExitCaption, 168);
+    QPushButton* command4 = makeSideButton(m_picture2, QStringLiteral("Command4"), kExitCaption, 168);
     m_command3->setEnabled(false);
     m_command1->setEnabled(false);
     connect(m_cmdStart, &QPushButton::clicked, this, &TimedRunWindow::CmdStart_Click);
     connect(m_command3, &QPushButton::clicked, this, &TimedRunWindow::Command3_Click);
     connect(m_command1, &QPushButton::clicked, this, &TimedRunWindow::Command1_Click);
-    connect(m_command4, &QPushButton::clicked, this, &TimedRunWindow::Command4_Click);
+    connect(command4, &QPushButton::clicked, this, &TimedRunWindow::Command4_Click);
 
-    m_label1 = new QLabel(kAccuracyLabel.toString(), m_picture2);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setFont(shell::songTi(14, true));
-    m_label1->setAlignment(Qt::AlignCenter);
-    m_label1->setGeometry(0, 250, kSideWidth, 30);
-
-    m_label2 = new QLabel(kZeroPercent.toString(), m_picture2);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(shell::songTi(22, true));
+    QLabel* label1 = makeLabel(m_picture2, QStringLiteral("Label1"), kAccuracyLabel.toString(),
+                               shell::songTi(14, true), QRect(0, 250, kSideWidth, 30));
+    label1->setAlignment(Qt::AlignCenter);
+    m_label2 = makeLabel(m_picture2, QStringLiteral("Label2"), kZeroPercent.toString(),
+                         shell::songTi(22, true), QRect(0, 286, kSideWidth, 40));
     m_label2->setAlignment(Qt::AlignCenter);
-    m_label2->setGeometry(0, 286, kSideWidth, 40);
-    QPalette blue = m_label2->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    m_label2->setPalette(blue);
+    setColour(m_label2, QPalette::WindowText, kFigureBlue);
 }
 
-void TimedRunWindow::buildStatusBar()
+QStatusBar* TimedRunWindow::buildStatusBar()
 {
-    m_statusBar1 = makeStatusBar(this, m_panels);
+    QStatusBar* statusBar = makeStatusBar(this, m_panels);
     m_panels[1]->setMinimumWidth(200);
     m_panels[3]->setMinimumWidth(70);
     m_panels[3]->setAlignment(Qt::AlignCenter);
     m_panels[3]->setText(kClockZero.toString());
+    return statusBar;
 }
 
 } // namespace exercises

@@ -13,6 +13,13 @@
 
 namespace exercises {
 
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
 {
     auto* panel = new QFrame(parent);
@@ -20,6 +27,28 @@ QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setGeometry(geometry);
     return panel;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                  const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    if (geometry.isNull())
+        label->adjustSize();
+    else
+        label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* makeInstructions(QWidget* parent, const QString& name, const QString& text, const QFont& font,
+                         const QRect& geometry)
+{
+    QLabel* label = makeLabel(parent, name, text, font, geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, const QRect& geometry)
