@@ -87,6 +87,9 @@ CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QS
     m_teacher = hasTeacherSwitch(commandLine);
     m_articleFont = fontFromLogFont(articleLogFont());
     m_rawFont = QRawFont::fromFont(m_articleFont);
+    const QFontMetrics metrics(m_articleFont);
+    m_cellHeight = metrics.height();
+    m_ascent = metrics.ascent();
     createMarkerKey();
     readSettings();
     loadLayoutsAtConstruction();
@@ -194,6 +197,7 @@ void CCorvelleView::OnInitialUpdate()
 
 void CCorvelleView::OnUpdate()
 {
+    cacheCharacters();
     updateLayout();
     viewport()->update();
 }
@@ -222,7 +226,7 @@ void CCorvelleView::applyScrollSizes()
 
 void CCorvelleView::updateLayout()
 {
-    m_perLine = segmentation::charactersPerLine(viewport()->width(), QFontMetrics(m_articleFont).height());
+    m_perLine = segmentation::charactersPerLine(viewport()->width(), m_cellHeight);
     if (m_document->article().isEmpty()) {
         applyScrollSizes(); // the page follows the client area
         return;
@@ -231,11 +235,9 @@ void CCorvelleView::updateLayout()
     setScrollSizes(articleScrollHeight(articleLines(characters, m_perLine)));
 }
 
-void CCorvelleView::cacheCharacters(const QByteArray& article)
+void CCorvelleView::cacheCharacters()
 {
-    if (article == m_article && m_characters.size() == article.size() / 2)
-        return;
-    m_article = article;
+    const QByteArray& article = m_document->article();
     const qsizetype count = article.size() / 2;
     m_characters = gbk::decode(QByteArrayView(article).first(count * 2));
     if (m_characters.size() != count)
@@ -254,11 +256,14 @@ void CCorvelleView::decodeCharacterByCharacter(const QByteArray& article)
     }
 }
 
-const QByteArray& CCorvelleView::paintDigits(bool shortCodeHint) const
+const QByteArray& CCorvelleView::wordPattern() const
 {
-    if (m_testing)
-        return m_typingStatus;
-    return shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern();
+    return m_settings.shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern();
+}
+
+const QByteArray& CCorvelleView::paintDigits() const
+{
+    return m_testing ? m_typingStatus : wordPattern();
 }
 
 QColor CCorvelleView::colorOf(DigitColor color) const
@@ -283,25 +288,16 @@ QColor CCorvelleView::colorOf(DigitColor color) const
 void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
 {
     painter.fillRect(clip, colorFromColorRef(m_settings.backgroundColor));
-    const bool shortCodeHint = readSwitch(settings::ShortCodeHint);
-    const QByteArray& article = m_document->article();
-    if (article.isEmpty())
-        return;
-    cacheCharacters(article);
-    const QByteArray& digits = paintDigits(shortCodeHint);
-
-    painter.setFont(m_articleFont);
-    const QFontMetrics metrics(m_articleFont);
-    const int cellHeight = metrics.height();
-    updateLayout();
     const int characters = int(m_characters.size());
-    if (m_perLine <= 0)
-        return; // not one character fits: the background alone
+    if (characters == 0 || m_perLine <= 0)
+        return; // no article, or not one character fits: the background alone
+    const QByteArray& digits = paintDigits();
+    painter.setFont(m_articleFont);
 
     // Only the lines the clip box reaches are drawn; a line takes two cell heights.
     const QPoint origin(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const QRect area = clip.translated(origin);
-    const int lineHeight = 2 * cellHeight;
+    const int lineHeight = 2 * m_cellHeight;
     const int first = qMax(0, area.top() / lineHeight) * m_perLine;
     const int end = qMin(characters, (area.bottom() / lineHeight + 1) * m_perLine);
 
@@ -314,7 +310,6 @@ void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
     painter.translate(-origin);
     // Characters of one colour in a row go out as one glyph run; one the article font has no glyph
     // for is drawn as text, so that a fallback font shows it.
-    const int ascent = metrics.ascent();
     QList<quint32> runGlyphs;
     QList<QPointF> runPositions;
     QColor runColor = color;
@@ -338,8 +333,8 @@ void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
             flush();
             runColor = color;
         }
-        const QPoint cell = characterCellPosition(i, m_perLine, cellHeight);
-        const QPoint baseline(cell.x(), cell.y() + ascent);
+        const QPoint cell = characterCellPosition(i, m_perLine, m_cellHeight);
+        const QPoint baseline(cell.x(), cell.y() + m_ascent);
         const quint32 glyph = i < m_glyphs.size() ? m_glyphs.at(i) : 0;
         if (glyph != 0) {
             runGlyphs.append(glyph);
@@ -378,9 +373,7 @@ void CCorvelleView::OnTestStart()
     }
     m_testing = true;
     m_length = int(m_document->article().size() / 2);
-    const bool shortCodeHint = readSwitch(settings::ShortCodeHint);
-    m_typingStatus = initialTypingStatus(
-        shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern(), m_length);
+    m_typingStatus = initialTypingStatus(wordPattern(), m_length);
     m_cursor = 0;
     verticalScrollBar()->setValue(0);
     if (m_settings.autoInputMethod && SwitchKeyboardLayout(1) == 0)
@@ -631,9 +624,7 @@ void CCorvelleView::OnKeyDown(UINT nChar)
     case VK_BACK: {
         moveCursor(CursorMove::Backspace);
         // The character moved to is neither right nor wrong any more: its word colour comes back.
-        const bool shortCodeHint = readSwitch(settings::ShortCodeHint);
-        const QByteArray& pattern =
-            shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern();
+        const QByteArray& pattern = wordPattern();
         if (m_cursor < m_typingStatus.size())
             m_typingStatus[m_cursor] = m_cursor < pattern.size() ? pattern[m_cursor] : kEvenWordDigit;
         break;
@@ -669,6 +660,7 @@ void CCorvelleView::OnOptions()
     const SettingsValues& chosen = dialog.values();
     copyColors(chosen, m_settings);
     m_settings.codeHint = chosen.codeHint;
+    m_settings.shortCodeHint = chosen.shortCodeHint;
     m_settings.segmentationDisplay = chosen.segmentationDisplay;
     m_settings.autoInputMethod = chosen.autoInputMethod;
     m_settings.timeLimitOn = chosen.timeLimitOn;

@@ -155,7 +155,7 @@ private:
     // The book, or nothing after the message that says why.
     std::unique_ptr<segmentation::BookReader> openBook(segmentation::BookKind kind);
     // Characters per line from the client width and the article font, and the scroll sizes of the
-    // article's lines; every paint, resize and article change.
+    // article's lines; on every resize (of the viewport too) and article change.
     void updateLayout();
     void setScrollSizes(int totalHeight);
     void applyScrollSizes();
@@ -167,10 +167,12 @@ private:
     void OnCtlColor();
     void destroyCursorIcon();
     QColor colorOf(segmentation::DigitColor color) const;
-    // The digits the article is painted by: the typing status during a test, else a pattern.
-    const QByteArray& paintDigits(bool shortCodeHint) const;
-    // The article's characters as text, decoded again only when the article changed.
-    void cacheCharacters(const QByteArray& article);
+    // The pattern the words are coloured by: the short-code one while the short-code hint is on.
+    const QByteArray& wordPattern() const;
+    // The digits the article is painted by: the typing status during a test, else the word pattern.
+    const QByteArray& paintDigits() const;
+    // The document's article as text and glyphs, decoded once each time the article changes.
+    void cacheCharacters();
     // A pair the code page does not map becomes the replacement character, one QChar each.
     void decodeCharacterByCharacter(const QByteArray& article);
 
@@ -178,6 +180,8 @@ private:
     CMainFrame* m_frame;
     QFont m_articleFont;
     QRawFont m_rawFont;
+    int m_cellHeight = 0; // the article font's, measured once: the font never changes
+    int m_ascent = 0;
     bool m_teacher = false;
     segmentation::SettingsValues m_settings;
 
@@ -189,8 +193,7 @@ private:
     bool m_partialRedraw = false;
     bool m_fullRedraw = false;
     QByteArray m_typingStatus;
-    QByteArray m_article;    // the copy the last paint drew
-    QString m_characters;    // m_article decoded, one QChar a character
+    QString m_characters;    // the document's article decoded, one QChar a character
     QList<quint32> m_glyphs; // the article font's glyph of each character, 0 for none
     TestFigures m_figures;
 
