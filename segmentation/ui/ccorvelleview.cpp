@@ -67,15 +67,6 @@ QByteArrayView firstBytes(QByteArrayView text, int bytes)
 
 } // namespace
 
-bool FindImeLayout(QByteArray* layoutId)
-{
-    const QByteArray found = platform::findImeLayoutId();
-    if (found.isEmpty())
-        return false;
-    *layoutId = found;
-    return true;
-}
-
 CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QString& commandLine)
     : QAbstractScrollArea(frame), m_document(document), m_frame(frame)
 {
@@ -129,11 +120,16 @@ void CCorvelleView::loadLayoutsAtConstruction()
 {
     if (!m_settings.autoInputMethod)
         return;
-    QByteArray layoutId;
-    if (!FindImeLayout(&layoutId)) {
+    const QByteArray layoutId = findImeLayoutId();
+    if (layoutId.isEmpty())
         afxMessageBox(this, QStringLiteral("请安装Talvoren汉字输入法2002简易版！"));
-    } else {
-        m_imeLayout = LoadKeyboardLayoutA(layoutId.constData(), 0);
+    loadLayouts(layoutId);
+}
+
+void CCorvelleView::loadLayouts(const QByteArray& imeLayoutId)
+{
+    if (!imeLayoutId.isEmpty()) {
+        m_imeLayout = LoadKeyboardLayoutA(imeLayoutId.constData(), 0);
         if (m_imeLayout == 0)
             afxMessageBox(this, QStringLiteral("取Talvoren键盘布局句柄失败！"));
     }
@@ -142,21 +138,11 @@ void CCorvelleView::loadLayoutsAtConstruction()
         afxMessageBox(this, QStringLiteral("取ENG键盘布局句柄失败！"));
 }
 
-void CCorvelleView::loadLayouts(const QByteArray& imeLayoutId)
-{
-    m_imeLayout = LoadKeyboardLayoutA(imeLayoutId.constData(), 0);
-    if (m_imeLayout == 0)
-        afxMessageBox(this, QStringLiteral("取Talvoren键盘布局句柄失败！"));
-    m_englishLayout = LoadKeyboardLayoutA(kUsEnglishLayoutId, 0);
-    if (m_englishLayout == 0)
-        afxMessageBox(this, QStringLiteral("取ENG键盘布局句柄失败！"));
-}
-
 int CCorvelleView::SwitchKeyboardLayout(int mode)
 {
     if (m_imeLayout == 0 && m_englishLayout == 0) {
-        QByteArray layoutId;
-        if (!FindImeLayout(&layoutId)) {
+        const QByteArray layoutId = findImeLayoutId();
+        if (layoutId.isEmpty()) {
             afxMessageBox(this, QStringLiteral("请安装Talvoren汉字输入法后再运行本软件！"));
             endProgram(1);
             return 0;

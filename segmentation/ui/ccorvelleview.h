@@ -37,9 +37,6 @@ enum class CursorMove;
 inline constexpr const char* kNoArticleMessage = "请先打开测试文档!";
 } // namespace segmentation
 
-// Finds the input method among the registered keyboard layouts; true with its layout id.
-bool FindImeLayout(QByteArray* layoutId);
-
 class CCorvelleView : public QAbstractScrollArea, public platform::ImeMessageTarget
 {
     Q_OBJECT
@@ -151,6 +148,7 @@ private:
     // With segmentation display off, every word is painted in the first alternate colour.
     void applySegmentationDisplay();
     void loadLayoutsAtConstruction();
+    // The input method's layout when its id is known, and US English; a message for each that fails.
     void loadLayouts(const QByteArray& imeLayoutId);
     // The book, or nothing after the message that says why.
     std::unique_ptr<segmentation::BookReader> openBook(segmentation::BookKind kind);
