@@ -53,11 +53,7 @@ CImportArticleDlg::CImportArticleDlg(QWidget* parent, const QString& commandLine
     m_progress->hide();
 
     const auto button = [&](const QString& text, const QString& name, int left) {
-        auto* pushButton = new QPushButton(text, this);
-        pushButton->setObjectName(name);
-        pushButton->setAutoDefault(false);
-        du.place(pushButton, left, 185, 60, 14);
-        return pushButton;
+        return addPushButton(this, du, text, name, left, 185, 60, 14);
     };
     QPushButton* select = button(QStringLiteral("选择文件(&S)..."), QStringLiteral("SelectFile_1006"), 7);
     QPushButton* ok = button(QStringLiteral("打开(&O)"), QStringLiteral("Ok_1"), 166);
