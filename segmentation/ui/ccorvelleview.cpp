@@ -94,11 +94,7 @@ CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QS
     connect(&m_clockTimer, &QTimer::timeout, this, [this] { OnTimer(TIMER_CLOCK); });
 }
 
-CCorvelleView::~CCorvelleView()
-{
-    if (isCodeBookOpen())
-        CloseCodeBook();
-}
+CCorvelleView::~CCorvelleView() = default;
 
 void CCorvelleView::readSettings()
 {
@@ -439,8 +435,7 @@ void CCorvelleView::OnTestEnd()
     destroyCursorIcon();
     if (m_settings.autoInputMethod && SwitchKeyboardLayout(0) == 0)
         return;
-    if (isCodeBookOpen())
-        CloseCodeBook();
+    CloseCodeBook();
     if (m_cursor != 0)
         m_figures.groups.countOpen();
     if (m_figures.seconds > 0 && m_figures.typed > 0) {
@@ -630,8 +625,7 @@ void CCorvelleView::OnKeyDown(UINT nChar)
     case VK_F2:
         OpenCodeBook();
         ShowCodeHint();
-        if (isCodeBookOpen())
-            CloseCodeBook();
+        CloseCodeBook();
         break;
     default:
         break;
