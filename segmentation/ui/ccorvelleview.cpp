@@ -439,12 +439,7 @@ void CCorvelleView::OnTestEnd()
     if (m_cursor != 0)
         m_figures.groups.countOpen();
     if (m_figures.seconds > 0 && m_figures.typed > 0) {
-        TestResultFigures results;
-        results.article = m_figures.article;
-        results.typed = m_figures.typed;
-        results.groups = m_figures.groups;
-        results.keystrokes = m_figures.keystrokes;
-        results.seconds = m_figures.seconds;
+        TestResultFigures results = m_figures;
         results.correct = correctCharacters(m_typingStatus, m_length);
         CTestResultDlg dialog(this);
         dialog.ShowResults(results);

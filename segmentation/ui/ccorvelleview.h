@@ -7,6 +7,7 @@
 #include "segmentation/core/article.h"
 #include "segmentation/core/settings.h"
 #include "segmentation/core/testfigures.h"
+#include "segmentation/ui/ctestresultdlg.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
@@ -46,15 +47,11 @@ public:
     static constexpr int kFirstCursorIcon = 133;
     static constexpr int kLastCursorIcon = 136;
 
-    // What the test counts; the article figures are the document's at test start.
-    struct TestFigures
+    // What the test counts, as the result dialog shows it; the correct characters are judged from
+    // the typing status when the test ends.
+    struct TestFigures : TestResultFigures
     {
-        qint32 seconds = 0;
         QTime previousTyped; // UTC time of day of the character typed before
-        segmentation::KeystrokeGroups groups;
-        segmentation::ArticleStatistics article{};
-        qint32 typed = 0;
-        qint32 keystrokes = 0;
     };
 
     // Reads the settings (writing the defaults on first run), notes the teacher switch of the command
