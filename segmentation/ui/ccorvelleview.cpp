@@ -354,8 +354,7 @@ void CCorvelleView::OnTestStart()
         return;
     }
     m_testing = true;
-    m_length = int(m_document->article().size() / 2);
-    m_typingStatus = initialTypingStatus(wordPattern(), m_length);
+    m_typingStatus = initialTypingStatus(wordPattern(), m_document->article().size() / 2);
     m_cursor = 0;
     verticalScrollBar()->setValue(0);
     if (m_settings.autoInputMethod && SwitchKeyboardLayout(1) == 0)
@@ -440,7 +439,7 @@ void CCorvelleView::OnTestEnd()
         m_figures.groups.countOpen();
     if (m_figures.seconds > 0 && m_figures.typed > 0) {
         TestResultFigures results = m_figures;
-        results.correct = correctCharacters(m_typingStatus, m_length);
+        results.correct = correctCharacters(m_typingStatus, testLength());
         CTestResultDlg dialog(this);
         dialog.ShowResults(results);
     }
@@ -504,7 +503,7 @@ void CCorvelleView::scrollLines(int lines)
 
 void CCorvelleView::moveCursor(CursorMove move)
 {
-    const CursorStep step = stepCursor(move, m_cursor, CursorGrid(m_perLine), m_length,
+    const CursorStep step = stepCursor(move, m_cursor, CursorGrid(m_perLine), testLength(),
                                        verticalScrollBar()->value(), viewport()->height());
     m_cursor = step.cursor;
     m_partialRedraw = true;

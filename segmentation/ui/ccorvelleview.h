@@ -154,6 +154,8 @@ private:
     void updateLayout();
     void setScrollSizes(int totalHeight);
     void applyScrollSizes();
+    // The characters under test: the typing status holds a digit for each.
+    int testLength() const { return int(m_typingStatus.size()); }
     void moveCursor(segmentation::CursorMove move);
     void scrollLines(int lines);
     void typedCharacter(platform::WPARAM imeChar);
@@ -183,7 +185,6 @@ private:
     int m_perLine = 0;
     int m_totalHeight = 0; // the scroll sizes' total height; the total width is always 100
     int m_cursor = 0;
-    int m_length = 0;
     bool m_testing = false;
     bool m_partialRedraw = false;
     bool m_fullRedraw = false;
