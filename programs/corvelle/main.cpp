@@ -4,8 +4,7 @@
 #include "platform/problems.h"
 #include "platform/resources.h"
 #include "platform/systemlocale.h"
-#include "platform/uiservice.h"
-#include "segmentation/core/frameresources.h"
+#include "segmentation/ui/afxmessagebox.h"
 #include "segmentation/ui/ccorvelleapp.h"
 
 #include <QApplication>
@@ -17,11 +16,8 @@ int main(int argc, char* argv[])
     platform::installSystemTranslations(app);
     QApplication::setWindowIcon(platform::resources::icon(128));
 
-    platform::setProblemReporter([](const QString& message) {
-        platform::UiService::instance().messageBox(QApplication::activeWindow(), message,
-                                                   segmentation::applicationTitle(),
-                                                   platform::MB_OK | platform::MB_ICONEXCLAMATION);
-    });
+    platform::setProblemReporter(
+        [](const QString& message) { segmentation::afxMessageBox(QApplication::activeWindow(), message); });
     platform::ime::InputMethod::install();
 
     CCorvelleApp theApp(QCoreApplication::arguments());

@@ -1,5 +1,7 @@
 #include "segmentation/ui/afxmessagebox.h"
 
+#include "segmentation/core/frameresources.h"
+
 namespace segmentation {
 
 int afxMessageBox(QWidget* parent, const QString& text, platform::UINT type)
@@ -19,7 +21,7 @@ int afxMessageBox(QWidget* parent, const QString& text, platform::UINT type)
             break;
         }
     }
-    return UiService::instance().messageBox(parent, text, QLatin1String(kApplicationTitle), type);
+    return UiService::instance().messageBox(parent, text, applicationTitle(), type);
 }
 
 void plainMessageBox(const QString& text)

@@ -10,8 +10,6 @@ class QWidget;
 
 namespace segmentation {
 
-inline constexpr const char* kApplicationTitle = "Corvelle";
-
 // Shown through the UI service; returns the button pressed (IDOK, IDYES, ...).
 int afxMessageBox(QWidget* parent, const QString& text, platform::UINT type = platform::MB_OK);
 

@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace segmentation {
 namespace {
@@ -32,13 +31,9 @@ QPlainTextEdit* addArticleTextBox(QDialog* dialog, const DialogUnits& units)
 QPushButton* addArticleDialogButton(QDialog* dialog, const DialogUnits& units, const QString& text,
                                     const QString& objectName, int slot, int span)
 {
-    auto* button = new QPushButton(text, dialog);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    units.place(button, kMargin + slot * (kButtonWidth + kButtonGap),
-                kArticleDialogHeight - kMargin - kButtonHeight, span * kButtonWidth + (span - 1) * kButtonGap,
-                kButtonHeight);
-    return button;
+    return addPushButton(dialog, units, text, objectName, kMargin + slot * (kButtonWidth + kButtonGap),
+                         kArticleDialogHeight - kMargin - kButtonHeight,
+                         span * kButtonWidth + (span - 1) * kButtonGap, kButtonHeight);
 }
 
 void showArticleText(QPlainTextEdit* box, QByteArrayView text)

@@ -19,6 +19,15 @@
 
 using namespace segmentation;
 
+void joinFrameViewAndDocument(CMainFrame& frame, CCorvelleView* view, CCorvelleDoc* document)
+{
+    frame.setCentralWidget(view);
+    view->attachCommands(frame.commands());
+    document->attachCommands(frame.commands(), &frame);
+    QObject::connect(document, &CCorvelleDoc::titleChanged, &frame, &CMainFrame::setDocumentTitle);
+    QObject::connect(document, &CCorvelleDoc::articleChanged, view, &CCorvelleView::OnUpdate);
+}
+
 CCorvelleApp::CCorvelleApp(const QStringList& arguments, const QString& instanceName, QObject* parent)
     : QObject(parent), m_arguments(arguments), m_instanceName(instanceName)
 {
@@ -62,17 +71,13 @@ bool CCorvelleApp::createFrameViewAndDocument()
     if (m_frame->OnCreate() != 0)
         return false;
     m_view = new CCorvelleView(m_document, m_frame.get(), commandLine(m_arguments));
-    m_frame->setCentralWidget(m_view);
+    joinFrameViewAndDocument(*m_frame, m_view, m_document);
 
     CommandRouter& commands = m_frame->commands();
-    m_view->attachCommands(commands);
-    m_document->attachCommands(commands, m_frame.get());
     m_document->setArticleSource(ID_FILE_OPEN, modalArticleDialog<CImportArticleDlg>());
     m_document->setArticleSource(ID_OPEN_SAMPLE, modalArticleDialog<COpenSampleDlg>());
     m_document->setArticleExport(exportArticle);
     commands.setHandler(CommandTarget::Application, ID_APP_ABOUT, [this] { OnAppAbout(); });
-    connect(m_document, &CCorvelleDoc::titleChanged, m_frame.get(), &CMainFrame::setDocumentTitle);
-    connect(m_document, &CCorvelleDoc::articleChanged, m_view, &CCorvelleView::OnUpdate);
 
     // A document named on the command line is opened the framework's way: its name only.
     const QString document = documentArgument(m_arguments);

@@ -14,6 +14,10 @@ namespace platform {
 class SingleInstance;
 }
 
+// The view in the frame, view and document attached at their places in the frame's command routing,
+// the view following the document's article and the frame its title.
+void joinFrameViewAndDocument(CMainFrame& frame, CCorvelleView* view, CCorvelleDoc* document);
+
 class CCorvelleApp : public QObject
 {
     Q_OBJECT

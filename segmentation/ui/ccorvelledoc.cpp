@@ -95,6 +95,6 @@ void CCorvelleDoc::OnDeleteArticle()
 void CCorvelleDoc::takeArticle(const Article& article)
 {
     m_article = article;
-    m_loaded = 1;
+    m_loaded = true;
     emit articleChanged();
 }

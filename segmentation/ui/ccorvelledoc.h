@@ -55,12 +55,11 @@ public:
     // Replaces the article, its patterns and figures, marks the document loaded and updates the views.
     void takeArticle(const segmentation::Article& article);
 
-    bool isLoaded() const { return m_loaded != 0; }
+    bool isLoaded() const { return m_loaded; }
     const QByteArray& article() const { return m_article.text; }
     const QByteArray& segmentationPattern() const { return m_article.segmentationPattern; }
     const QByteArray& shortCodePattern() const { return m_article.shortCodePattern; }
     const segmentation::ArticleStatistics& statistics() const { return m_article.statistics; }
-    QString programFolder() const { return m_programFolder; }
 
 signals:
     // UpdateAllViews: the article changed.
@@ -72,7 +71,7 @@ private:
     void openArticleFrom(int commandId);
 
     segmentation::Article m_article;
-    int m_loaded = 0;
+    bool m_loaded = false;
     QString m_programFolder;
     QString m_title;
     QWidget* m_dialogParent = nullptr;

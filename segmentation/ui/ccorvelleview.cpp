@@ -67,15 +67,6 @@ QByteArrayView firstBytes(QByteArrayView text, int bytes)
 
 } // namespace
 
-bool FindImeLayout(QByteArray* layoutId)
-{
-    const QByteArray found = platform::findImeLayoutId();
-    if (found.isEmpty())
-        return false;
-    *layoutId = found;
-    return true;
-}
-
 CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QString& commandLine)
     : QAbstractScrollArea(frame), m_document(document), m_frame(frame)
 {
@@ -87,6 +78,9 @@ CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QS
     m_teacher = hasTeacherSwitch(commandLine);
     m_articleFont = fontFromLogFont(articleLogFont());
     m_rawFont = QRawFont::fromFont(m_articleFont);
+    const QFontMetrics metrics(m_articleFont);
+    m_cellHeight = metrics.height();
+    m_ascent = metrics.ascent();
     createMarkerKey();
     readSettings();
     loadLayoutsAtConstruction();
@@ -100,11 +94,7 @@ CCorvelleView::CCorvelleView(CCorvelleDoc* document, CMainFrame* frame, const QS
     connect(&m_clockTimer, &QTimer::timeout, this, [this] { OnTimer(TIMER_CLOCK); });
 }
 
-CCorvelleView::~CCorvelleView()
-{
-    if (isCodeBookOpen())
-        CloseCodeBook();
-}
+CCorvelleView::~CCorvelleView() = default;
 
 void CCorvelleView::readSettings()
 {
@@ -126,11 +116,16 @@ void CCorvelleView::loadLayoutsAtConstruction()
 {
     if (!m_settings.autoInputMethod)
         return;
-    QByteArray layoutId;
-    if (!FindImeLayout(&layoutId)) {
+    const QByteArray layoutId = findImeLayoutId();
+    if (layoutId.isEmpty())
         afxMessageBox(this, QStringLiteral("请安装Talvoren汉字输入法2002简易版！"));
-    } else {
-        m_imeLayout = LoadKeyboardLayoutA(layoutId.constData(), 0);
+    loadLayouts(layoutId);
+}
+
+void CCorvelleView::loadLayouts(const QByteArray& imeLayoutId)
+{
+    if (!imeLayoutId.isEmpty()) {
+        m_imeLayout = LoadKeyboardLayoutA(imeLayoutId.constData(), 0);
         if (m_imeLayout == 0)
             afxMessageBox(this, QStringLiteral("取Talvoren键盘布局句柄失败！"));
     }
@@ -139,21 +134,11 @@ void CCorvelleView::loadLayoutsAtConstruction()
         afxMessageBox(this, QStringLiteral("取ENG键盘布局句柄失败！"));
 }
 
-void CCorvelleView::loadLayouts(const QByteArray& imeLayoutId)
-{
-    m_imeLayout = LoadKeyboardLayoutA(imeLayoutId.constData(), 0);
-    if (m_imeLayout == 0)
-        afxMessageBox(this, QStringLiteral("取Talvoren键盘布局句柄失败！"));
-    m_englishLayout = LoadKeyboardLayoutA(kUsEnglishLayoutId, 0);
-    if (m_englishLayout == 0)
-        afxMessageBox(this, QStringLiteral("取ENG键盘布局句柄失败！"));
-}
-
 int CCorvelleView::SwitchKeyboardLayout(int mode)
 {
     if (m_imeLayout == 0 && m_englishLayout == 0) {
-        QByteArray layoutId;
-        if (!FindImeLayout(&layoutId)) {
+        const QByteArray layoutId = findImeLayoutId();
+        if (layoutId.isEmpty()) {
             afxMessageBox(this, QStringLiteral("请安装Talvoren汉字输入法后再运行本软件！"));
             endProgram(1);
             return 0;
@@ -194,6 +179,7 @@ void CCorvelleView::OnInitialUpdate()
 
 void CCorvelleView::OnUpdate()
 {
+    cacheCharacters();
     updateLayout();
     viewport()->update();
 }
@@ -222,7 +208,7 @@ void CCorvelleView::applyScrollSizes()
 
 void CCorvelleView::updateLayout()
 {
-    m_perLine = segmentation::charactersPerLine(viewport()->width(), QFontMetrics(m_articleFont).height());
+    m_perLine = segmentation::charactersPerLine(viewport()->width(), m_cellHeight);
     if (m_document->article().isEmpty()) {
         applyScrollSizes(); // the page follows the client area
         return;
@@ -231,11 +217,9 @@ void CCorvelleView::updateLayout()
     setScrollSizes(articleScrollHeight(articleLines(characters, m_perLine)));
 }
 
-void CCorvelleView::cacheCharacters(const QByteArray& article)
+void CCorvelleView::cacheCharacters()
 {
-    if (article == m_article && m_characters.size() == article.size() / 2)
-        return;
-    m_article = article;
+    const QByteArray& article = m_document->article();
     const qsizetype count = article.size() / 2;
     m_characters = gbk::decode(QByteArrayView(article).first(count * 2));
     if (m_characters.size() != count)
@@ -254,11 +238,14 @@ void CCorvelleView::decodeCharacterByCharacter(const QByteArray& article)
     }
 }
 
-const QByteArray& CCorvelleView::paintDigits(bool shortCodeHint) const
+const QByteArray& CCorvelleView::wordPattern() const
 {
-    if (m_testing)
-        return m_typingStatus;
-    return shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern();
+    return m_settings.shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern();
+}
+
+const QByteArray& CCorvelleView::paintDigits() const
+{
+    return m_testing ? m_typingStatus : wordPattern();
 }
 
 QColor CCorvelleView::colorOf(DigitColor color) const
@@ -283,25 +270,16 @@ QColor CCorvelleView::colorOf(DigitColor color) const
 void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
 {
     painter.fillRect(clip, colorFromColorRef(m_settings.backgroundColor));
-    const bool shortCodeHint = readSwitch(settings::ShortCodeHint);
-    const QByteArray& article = m_document->article();
-    if (article.isEmpty())
-        return;
-    cacheCharacters(article);
-    const QByteArray& digits = paintDigits(shortCodeHint);
-
-    painter.setFont(m_articleFont);
-    const QFontMetrics metrics(m_articleFont);
-    const int cellHeight = metrics.height();
-    updateLayout();
     const int characters = int(m_characters.size());
-    if (m_perLine <= 0)
-        return; // not one character fits: the background alone
+    if (characters == 0 || m_perLine <= 0)
+        return; // no article, or not one character fits: the background alone
+    const QByteArray& digits = paintDigits();
+    painter.setFont(m_articleFont);
 
     // Only the lines the clip box reaches are drawn; a line takes two cell heights.
     const QPoint origin(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const QRect area = clip.translated(origin);
-    const int lineHeight = 2 * cellHeight;
+    const int lineHeight = 2 * m_cellHeight;
     const int first = qMax(0, area.top() / lineHeight) * m_perLine;
     const int end = qMin(characters, (area.bottom() / lineHeight + 1) * m_perLine);
 
@@ -314,7 +292,6 @@ void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
     painter.translate(-origin);
     // Characters of one colour in a row go out as one glyph run; one the article font has no glyph
     // for is drawn as text, so that a fallback font shows it.
-    const int ascent = metrics.ascent();
     QList<quint32> runGlyphs;
     QList<QPointF> runPositions;
     QColor runColor = color;
@@ -338,8 +315,8 @@ void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
             flush();
             runColor = color;
         }
-        const QPoint cell = characterCellPosition(i, m_perLine, cellHeight);
-        const QPoint baseline(cell.x(), cell.y() + ascent);
+        const QPoint cell = characterCellPosition(i, m_perLine, m_cellHeight);
+        const QPoint baseline(cell.x(), cell.y() + m_ascent);
         const quint32 glyph = i < m_glyphs.size() ? m_glyphs.at(i) : 0;
         if (glyph != 0) {
             runGlyphs.append(glyph);
@@ -377,10 +354,7 @@ void CCorvelleView::OnTestStart()
         return;
     }
     m_testing = true;
-    m_length = int(m_document->article().size() / 2);
-    const bool shortCodeHint = readSwitch(settings::ShortCodeHint);
-    m_typingStatus = initialTypingStatus(
-        shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern(), m_length);
+    m_typingStatus = initialTypingStatus(wordPattern(), m_document->article().size() / 2);
     m_cursor = 0;
     verticalScrollBar()->setValue(0);
     if (m_settings.autoInputMethod && SwitchKeyboardLayout(1) == 0)
@@ -460,18 +434,12 @@ void CCorvelleView::OnTestEnd()
     destroyCursorIcon();
     if (m_settings.autoInputMethod && SwitchKeyboardLayout(0) == 0)
         return;
-    if (isCodeBookOpen())
-        CloseCodeBook();
+    CloseCodeBook();
     if (m_cursor != 0)
         m_figures.groups.countOpen();
     if (m_figures.seconds > 0 && m_figures.typed > 0) {
-        TestResultFigures results;
-        results.article = m_figures.article;
-        results.typed = m_figures.typed;
-        results.groups = m_figures.groups;
-        results.keystrokes = m_figures.keystrokes;
-        results.seconds = m_figures.seconds;
-        results.correct = correctCharacters(m_typingStatus, m_length);
+        TestResultFigures results = m_figures;
+        results.correct = correctCharacters(m_typingStatus, testLength());
         CTestResultDlg dialog(this);
         dialog.ShowResults(results);
     }
@@ -535,7 +503,7 @@ void CCorvelleView::scrollLines(int lines)
 
 void CCorvelleView::moveCursor(CursorMove move)
 {
-    const CursorStep step = stepCursor(move, m_cursor, CursorGrid(m_perLine), m_length,
+    const CursorStep step = stepCursor(move, m_cursor, CursorGrid(m_perLine), testLength(),
                                        verticalScrollBar()->value(), viewport()->height());
     m_cursor = step.cursor;
     m_partialRedraw = true;
@@ -631,9 +599,7 @@ void CCorvelleView::OnKeyDown(UINT nChar)
     case VK_BACK: {
         moveCursor(CursorMove::Backspace);
         // The character moved to is neither right nor wrong any more: its word colour comes back.
-        const bool shortCodeHint = readSwitch(settings::ShortCodeHint);
-        const QByteArray& pattern =
-            shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern();
+        const QByteArray& pattern = wordPattern();
         if (m_cursor < m_typingStatus.size())
             m_typingStatus[m_cursor] = m_cursor < pattern.size() ? pattern[m_cursor] : kEvenWordDigit;
         break;
@@ -653,8 +619,7 @@ void CCorvelleView::OnKeyDown(UINT nChar)
     case VK_F2:
         OpenCodeBook();
         ShowCodeHint();
-        if (isCodeBookOpen())
-            CloseCodeBook();
+        CloseCodeBook();
         break;
     default:
         break;
@@ -669,6 +634,7 @@ void CCorvelleView::OnOptions()
     const SettingsValues& chosen = dialog.values();
     copyColors(chosen, m_settings);
     m_settings.codeHint = chosen.codeHint;
+    m_settings.shortCodeHint = chosen.shortCodeHint;
     m_settings.segmentationDisplay = chosen.segmentationDisplay;
     m_settings.autoInputMethod = chosen.autoInputMethod;
     m_settings.timeLimitOn = chosen.timeLimitOn;

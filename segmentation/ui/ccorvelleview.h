@@ -7,6 +7,7 @@
 #include "segmentation/core/article.h"
 #include "segmentation/core/settings.h"
 #include "segmentation/core/testfigures.h"
+#include "segmentation/ui/ctestresultdlg.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
@@ -37,9 +38,6 @@ enum class CursorMove;
 inline constexpr const char* kNoArticleMessage = "请先打开测试文档!";
 } // namespace segmentation
 
-// Finds the input method among the registered keyboard layouts; true with its layout id.
-bool FindImeLayout(QByteArray* layoutId);
-
 class CCorvelleView : public QAbstractScrollArea, public platform::ImeMessageTarget
 {
     Q_OBJECT
@@ -49,15 +47,11 @@ public:
     static constexpr int kFirstCursorIcon = 133;
     static constexpr int kLastCursorIcon = 136;
 
-    // What the test counts; the article figures are the document's at test start.
-    struct TestFigures
+    // What the test counts, as the result dialog shows it; the correct characters are judged from
+    // the typing status when the test ends.
+    struct TestFigures : TestResultFigures
     {
-        qint32 seconds = 0;
         QTime previousTyped; // UTC time of day of the character typed before
-        segmentation::KeystrokeGroups groups;
-        segmentation::ArticleStatistics article{};
-        qint32 typed = 0;
-        qint32 keystrokes = 0;
     };
 
     // Reads the settings (writing the defaults on first run), notes the teacher switch of the command
@@ -151,14 +145,17 @@ private:
     // With segmentation display off, every word is painted in the first alternate colour.
     void applySegmentationDisplay();
     void loadLayoutsAtConstruction();
+    // The input method's layout when its id is known, and US English; a message for each that fails.
     void loadLayouts(const QByteArray& imeLayoutId);
     // The book, or nothing after the message that says why.
     std::unique_ptr<segmentation::BookReader> openBook(segmentation::BookKind kind);
     // Characters per line from the client width and the article font, and the scroll sizes of the
-    // article's lines; every paint, resize and article change.
+    // article's lines; on every resize (of the viewport too) and article change.
     void updateLayout();
     void setScrollSizes(int totalHeight);
     void applyScrollSizes();
+    // The characters under test: the typing status holds a digit for each.
+    int testLength() const { return int(m_typingStatus.size()); }
     void moveCursor(segmentation::CursorMove move);
     void scrollLines(int lines);
     void typedCharacter(platform::WPARAM imeChar);
@@ -167,10 +164,12 @@ private:
     void OnCtlColor();
     void destroyCursorIcon();
     QColor colorOf(segmentation::DigitColor color) const;
-    // The digits the article is painted by: the typing status during a test, else a pattern.
-    const QByteArray& paintDigits(bool shortCodeHint) const;
-    // The article's characters as text, decoded again only when the article changed.
-    void cacheCharacters(const QByteArray& article);
+    // The pattern the words are coloured by: the short-code one while the short-code hint is on.
+    const QByteArray& wordPattern() const;
+    // The digits the article is painted by: the typing status during a test, else the word pattern.
+    const QByteArray& paintDigits() const;
+    // The document's article as text and glyphs, decoded once each time the article changes.
+    void cacheCharacters();
     // A pair the code page does not map becomes the replacement character, one QChar each.
     void decodeCharacterByCharacter(const QByteArray& article);
 
@@ -178,19 +177,19 @@ private:
     CMainFrame* m_frame;
     QFont m_articleFont;
     QRawFont m_rawFont;
+    int m_cellHeight = 0; // the article font's, measured once: the font never changes
+    int m_ascent = 0;
     bool m_teacher = false;
     segmentation::SettingsValues m_settings;
 
     int m_perLine = 0;
     int m_totalHeight = 0; // the scroll sizes' total height; the total width is always 100
     int m_cursor = 0;
-    int m_length = 0;
     bool m_testing = false;
     bool m_partialRedraw = false;
     bool m_fullRedraw = false;
     QByteArray m_typingStatus;
-    QByteArray m_article;    // the copy the last paint drew
-    QString m_characters;    // m_article decoded, one QChar a character
+    QString m_characters;    // the document's article decoded, one QChar a character
     QList<quint32> m_glyphs; // the article font's glyph of each character, 0 for none
     TestFigures m_figures;
 

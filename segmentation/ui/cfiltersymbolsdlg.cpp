@@ -47,11 +47,7 @@ CFilterSymbolsDlg::CFilterSymbolsDlg(QWidget* parent)
     du.place(m_description, 146, 47, 97, 13);
 
     const auto button = [&](const QString& text, const QString& name, int top) {
-        auto* pushButton = new QPushButton(text, this);
-        pushButton->setObjectName(name);
-        pushButton->setAutoDefault(false);
-        du.place(pushButton, 170, top, 50, 14);
-        return pushButton;
+        return segmentation::addPushButton(this, du, text, name, 170, top, 50, 14);
     };
     QPushButton* add = button(QStringLiteral("添加(&A)"), QStringLiteral("Add_1039"), 68);
     QPushButton* remove = button(QStringLiteral("删除(&D)"), QStringLiteral("Delete_1019"), 88);

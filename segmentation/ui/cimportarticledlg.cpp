@@ -1,6 +1,5 @@
 #include "segmentation/ui/cimportarticledlg.h"
 
-#include "platform/gbk.h"
 #include "platform/paths.h"
 #include "platform/uiservice.h"
 #include "segmentation/core/articletext.h"
@@ -10,6 +9,7 @@
 #include "segmentation/core/settings.h"
 #include "segmentation/core/userwordbooks.h"
 #include "segmentation/ui/afxmessagebox.h"
+#include "segmentation/ui/articletextbox.h"
 #include "segmentation/ui/bookfailures.h"
 #include "segmentation/ui/buildprogress.h"
 #include "segmentation/ui/cupgradecustomcodebookdlg.h"
@@ -26,9 +26,12 @@ using namespace segmentation;
 CImportArticleDlg::CImportArticleDlg(QWidget* parent) : CImportArticleDlg(parent, processCommandLine()) {}
 
 CImportArticleDlg::CImportArticleDlg(QWidget* parent, const QString& commandLine)
-    : QDialog(parent), m_programFolder(platform::programFolder()), m_teacher(hasTeacherSwitch(commandLine)),
-      m_shortCodeHint(readOrCreateSetting(settings::ShortCodeHint))
+    : QDialog(parent), m_programFolder(platform::programFolder()), m_teacher(hasTeacherSwitch(commandLine))
 {
+    // The import makes no use of the short-code switch, but opening it writes the switch's default
+    // when the settings lack it, as the program always has.
+    readOrCreateSetting(settings::ShortCodeHint);
+
     const DialogUnits du =
         setUpDialog(this, QStringLiteral("CImportArticleDlg"), QStringLiteral("打开测试文章"), 300, 206);
 
@@ -53,11 +56,7 @@ CImportArticleDlg::CImportArticleDlg(QWidget* parent, const QString& commandLine
     m_progress->hide();
 
     const auto button = [&](const QString& text, const QString& name, int left) {
-        auto* pushButton = new QPushButton(text, this);
-        pushButton->setObjectName(name);
-        pushButton->setAutoDefault(false);
-        du.place(pushButton, left, 185, 60, 14);
-        return pushButton;
+        return addPushButton(this, du, text, name, left, 185, 60, 14);
     };
     QPushButton* select = button(QStringLiteral("选择文件(&S)..."), QStringLiteral("SelectFile_1006"), 7);
     QPushButton* ok = button(QStringLiteral("打开(&O)"), QStringLiteral("Ok_1"), 166);
@@ -74,12 +73,11 @@ void CImportArticleDlg::OnSelectFile()
                                                                       QStringLiteral("文本文件(*.txt)"));
     if (path.isEmpty())
         return;
-    m_path = path;
     const ArticleFileText read = readArticleFile(path);
     if (read.outcome == ArticleFileText::Outcome::Read && isLongEnoughForPractice(read.text)) {
         m_text = read.text;
         m_fileChosen = true;
-        m_edit->setPlainText(platform::gbk::decode(m_text));
+        showArticleText(m_edit, m_text);
         return;
     }
     m_fileChosen = false;

@@ -35,7 +35,6 @@ public:
 
     bool fileChosen() const { return m_fileChosen; }
     bool isTeacher() const { return m_teacher; }
-    int shortCodeHint() const { return m_shortCodeHint; }
 
 private:
     void plainMessage(const QString& text) override;
@@ -49,8 +48,6 @@ private:
 
     QString m_programFolder;
     bool m_teacher = false;
-    int m_shortCodeHint = 0; // read as the settings say; the import makes no use of it
-    QString m_path;
     QByteArray m_text; // the file's double-byte characters
     bool m_fileChosen = false;
     segmentation::Article m_article;

@@ -46,7 +46,6 @@ void COpenSampleDlg::OnSelectFile()
                                 .arg(QDir::toNativeSeparators(path), practiceFileProblemText(read.problem)));
         return;
     }
-    m_path = path;
     m_article = read.article;
     m_fileChosen = true;
     showArticleText(m_text, m_article.text);

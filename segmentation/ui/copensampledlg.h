@@ -21,8 +21,6 @@ public:
 
     // The article of the file chosen, for the document on OK.
     segmentation::Article article() const { return m_article; }
-    bool fileChosen() const { return m_fileChosen; }
-    QString path() const { return m_path; }
 
     // Asks for a practice file and reads it. A file that cannot be read or is no practice file is
     // refused with a message, and the dialog keeps what it had.
@@ -31,7 +29,6 @@ public:
     void OnOK();
 
 private:
-    QString m_path;
     bool m_fileChosen = false;
     segmentation::Article m_article;
     QPlainTextEdit* m_text = nullptr;

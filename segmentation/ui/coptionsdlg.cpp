@@ -55,11 +55,7 @@ COptionsDlg::COptionsDlg(QWidget* parent) : QDialog(parent)
         return widget;
     };
     const auto button = [&](const QString& text, const QString& name, int left, int top, int width) {
-        auto* widget = new QPushButton(text, this);
-        widget->setObjectName(name);
-        widget->setAutoDefault(false);
-        du.place(widget, left, top, width, 14);
-        return widget;
+        return addPushButton(this, du, text, name, left, top, width, 14);
     };
     const auto check = [&](const QString& text, const QString& name, int top, int width) {
         auto* widget = new QCheckBox(text, this);

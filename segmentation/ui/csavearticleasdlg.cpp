@@ -68,8 +68,8 @@ void CSaveArticleAsDlg::OnCustomSeparator()
 void CSaveArticleAsDlg::buildTexts()
 {
     m_fileText = segmentedText(m_text, m_segmentationPattern, m_characters, m_separator);
-    m_previewText = segmentedText(m_text, m_segmentationPattern, m_characters, previewSeparator(m_separator));
-    showArticleText(m_preview, m_previewText);
+    showArticleText(
+        m_preview, segmentedText(m_text, m_segmentationPattern, m_characters, previewSeparator(m_separator)));
 }
 
 void CSaveArticleAsDlg::OnOK()

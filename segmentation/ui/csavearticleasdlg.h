@@ -18,8 +18,7 @@ public:
     explicit CSaveArticleAsDlg(QWidget* parent = nullptr);
 
     // Takes the article and runs the dialog modally; the dialog's result.
-    virtual int DoModalWithArticle(const QByteArray& segmentationPattern, const QByteArray& text,
-                                   qint32 characters);
+    int DoModalWithArticle(const QByteArray& segmentationPattern, const QByteArray& text, qint32 characters);
 
     // Asks for the file to write; on a choice reads the separator and builds the texts.
     void OnSelectPath();
@@ -29,11 +28,9 @@ public:
     // The dialog stays open when no path is chosen or the file cannot be written.
     void OnOK();
 
-    QString chosenPath() const { return m_path; }
-    QByteArray separator() const { return m_separator; }
-    // The text as the file gets it (the separator as stored) and as the preview shows it.
+    // The text as the file gets it, the separator as stored; the preview shows it with the separator
+    // made visible.
     QByteArray fileText() const { return m_fileText; }
-    QByteArray previewText() const { return m_previewText; }
 
 private:
     void buildTexts();
@@ -44,7 +41,6 @@ private:
     QString m_path;
     QByteArray m_separator; // in use for the texts; none before a path or a separator is chosen
     QByteArray m_fileText;
-    QByteArray m_previewText;
     QPlainTextEdit* m_preview = nullptr;
 };
 

@@ -56,15 +56,12 @@ CSeparatorDlg::CSeparatorDlg(QWidget* parent)
             [this](QListWidgetItem* item) { m_edit->setText(item->text()); });
     connect(m_edit, &QLineEdit::textChanged, this, &CSeparatorDlg::selectItemOfText);
 
-    auto* ok = new QPushButton(QStringLiteral("确定(&O)"), this);
-    ok->setObjectName(QStringLiteral("Ok_1"));
+    QPushButton* ok = segmentation::addPushButton(this, du, QStringLiteral("确定(&O)"),
+                                                  QStringLiteral("Ok_1"), 104, 7, 50, 14);
     ok->setDefault(true);
-    du.place(ok, 104, 7, 50, 14);
     connect(ok, &QPushButton::clicked, this, &CSeparatorDlg::OnOK);
-    auto* cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
-    cancel->setObjectName(QStringLiteral("Cancel_2"));
-    cancel->setAutoDefault(false);
-    du.place(cancel, 104, 25, 50, 14);
+    QPushButton* cancel = segmentation::addPushButton(this, du, QStringLiteral("取消(&C)"),
+                                                      QStringLiteral("Cancel_2"), 104, 25, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     OnInitDialog();

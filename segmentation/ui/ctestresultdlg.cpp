@@ -92,12 +92,9 @@ CTestResultDlg::CTestResultDlg(QWidget* parent) : QDialog(parent)
     };
     // The column headings are flat buttons that do nothing.
     const auto heading = [&](const QString& text, const QString& name, int left) {
-        auto* widget = new QPushButton(text, this);
-        widget->setObjectName(name);
+        QPushButton* widget = addPushButton(this, du, text, name, left, 18, 42, 12);
         widget->setFlat(true);
-        widget->setAutoDefault(false);
         widget->setFocusPolicy(Qt::NoFocus);
-        du.place(widget, left, 18, 42, 12);
     };
 
     du.place(new QGroupBox(QStringLiteral("测试结果数据"), this), 7, 7, 160, 136);
@@ -121,15 +118,12 @@ CTestResultDlg::CTestResultDlg(QWidget* parent) : QDialog(parent)
         top += 13;
     }
 
-    auto* ok = new QPushButton(QStringLiteral("确定(&O)"), this);
-    ok->setObjectName(QStringLiteral("IDOK"));
+    QPushButton* ok =
+        addPushButton(this, du, QStringLiteral("确定(&O)"), QStringLiteral("IDOK"), 208, 151, 50, 14);
     ok->setDefault(true);
-    du.place(ok, 208, 151, 50, 14);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
-    cancel->setObjectName(QStringLiteral("IDCANCEL"));
-    cancel->setAutoDefault(false);
-    du.place(cancel, 263, 151, 50, 14);
+    QPushButton* cancel =
+        addPushButton(this, du, QStringLiteral("取消(&C)"), QStringLiteral("IDCANCEL"), 263, 151, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     DoDataExchange();

@@ -59,15 +59,12 @@ CUpgradeCodeBookDlg::CUpgradeCodeBookDlg(QWidget* parent)
     du.place(m_progress, 7, 61, 263, 9);
     m_progress->hide();
 
-    auto* start = new QPushButton(QStringLiteral("开始升级(&S)"), this);
-    start->setObjectName(QStringLiteral("Start_1"));
+    QPushButton* start =
+        addPushButton(this, du, QStringLiteral("开始升级(&S)"), QStringLiteral("Start_1"), 152, 76, 56, 14);
     start->setDefault(true);
-    du.place(start, 152, 76, 56, 14);
     connect(start, &QPushButton::clicked, this, &CUpgradeCodeBookDlg::OnOK);
-    auto* exit = new QPushButton(QStringLiteral("退出(&X)"), this);
-    exit->setObjectName(QStringLiteral("Exit_2"));
-    exit->setAutoDefault(false);
-    du.place(exit, 214, 76, 56, 14);
+    QPushButton* exit =
+        addPushButton(this, du, QStringLiteral("退出(&X)"), QStringLiteral("Exit_2"), 214, 76, 56, 14);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 
     OnCreate();

@@ -19,15 +19,12 @@ CUpgradeCustomCodeBookDlg::CUpgradeCustomCodeBookDlg(QWidget* parent)
     const DialogUnits du = setUpDialog(this, QStringLiteral("CUpgradeCustomCodeBookDlg"),
                                        QStringLiteral("升级自定义码本"), 187, 98);
 
-    auto* ok = new QPushButton(QStringLiteral("确定(&O)"), this);
-    ok->setObjectName(QStringLiteral("Ok_1"));
+    QPushButton* ok =
+        addPushButton(this, du, QStringLiteral("确定(&O)"), QStringLiteral("Ok_1"), 130, 7, 50, 14);
     ok->setDefault(true);
-    du.place(ok, 130, 7, 50, 14);
     connect(ok, &QPushButton::clicked, this, &CUpgradeCustomCodeBookDlg::OnOK);
-    auto* cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
-    cancel->setObjectName(QStringLiteral("Cancel_2"));
-    cancel->setAutoDefault(false);
-    du.place(cancel, 130, 24, 50, 14);
+    QPushButton* cancel =
+        addPushButton(this, du, QStringLiteral("取消(&C)"), QStringLiteral("Cancel_2"), 130, 24, 50, 14);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     m_progress = new QProgressBar(this);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QWidget>
 
 namespace segmentation {
@@ -58,6 +59,16 @@ QSize DialogUnits::size(int width, int height) const
 void DialogUnits::place(QWidget* widget, int left, int top, int width, int height) const
 {
     widget->setGeometry(rect(left, top, width, height));
+}
+
+QPushButton* addPushButton(QWidget* parent, const DialogUnits& units, const QString& text,
+                           const QString& objectName, int left, int top, int width, int height)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    units.place(button, left, top, width, height);
+    return button;
 }
 
 DialogUnits setUpDialog(QDialog* dialog, const QString& objectName, const QString& title, int width,

@@ -7,6 +7,7 @@
 #include <QSize>
 
 class QDialog;
+class QPushButton;
 class QWidget;
 
 namespace segmentation {
@@ -30,6 +31,11 @@ private:
     int m_baseWidth;  // average character width in pixels
     int m_baseHeight; // character height in pixels
 };
+
+// A push button at the template's rectangle. None is auto-default: Enter presses the dialog's
+// default button (setDefault) whichever button has the focus.
+QPushButton* addPushButton(QWidget* parent, const DialogUnits& units, const QString& text,
+                           const QString& objectName, int left, int top, int width, int height);
 
 // Gives a dialog its name, caption, the dialog font and its fixed size from the template's units,
 // and returns the units its controls are placed in.

@@ -138,19 +138,30 @@ TEST_F(AppTest, TheUpgradeCommandsRunTheirDialogsAndCtrlNWaitsForTheTestsEnd)
                            QStringLiteral("CUpgradeCustomCodeBookDlg")}));
 }
 
-TEST_F(AppTest, TheTeacherSwitchMayStandAnywhereOnTheCommandLine)
+// The switch's rule is the command line's; here, that the view is handed the program's arguments.
+struct TeacherCase
+{
+    const char* name;
+    QStringList arguments;
+    bool teacher;
+};
+
+class TeacherSwitchTest : public AppTest, public ::testing::WithParamInterface<TeacherCase>
+{
+};
+
+TEST_P(TeacherSwitchTest, TheViewTakesTheTeacherSwitchFromTheArguments)
 {
     createCodeBook();
-    ASSERT_TRUE(app({QStringLiteral("-x/ty")}).InitInstance());
-    EXPECT_TRUE(app().view()->teacherFlag());
+    ASSERT_TRUE(app(GetParam().arguments).InitInstance());
+    EXPECT_EQ(app().view()->teacherFlag(), GetParam().teacher);
 }
 
-TEST_F(AppTest, TheProgramsOwnPathIsNoTeacherSwitch)
-{
-    createCodeBook();
-    ASSERT_TRUE(app().InitInstance());
-    EXPECT_FALSE(app().view()->teacherFlag());
-}
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, TeacherSwitchTest,
+    ::testing::Values(TeacherCase{"AnywhereInAnArgument", {QStringLiteral("-x/ty")}, true},
+                      TeacherCase{"NotInTheProgramsOwnPath", {}, false}),
+    [](const ::testing::TestParamInfo<TeacherCase>& info) { return std::string(info.param.name); });
 
 TEST_F(AppTest, ADocumentThatCannotBeOpenedEndsTheStartUp)
 {
@@ -159,23 +170,31 @@ TEST_F(AppTest, ADocumentThatCannotBeOpenedEndsTheStartUp)
     EXPECT_EQ(seams.ui.messageBoxes().size(), 1);
 }
 
-TEST_F(AppTest, AboutRunsTheAboutBox)
+struct CommandDialog
 {
-    createCodeBook();
-    ASSERT_TRUE(app().InitInstance());
-    EXPECT_TRUE(app().mainFrame()->commands().route(ID_APP_ABOUT));
-    ASSERT_EQ(seams.ui.modalWindows().size(), 1);
-    EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CAboutDlg"));
-}
+    int command;
+    const char* dialog;
+};
 
-TEST_F(AppTest, TheImportCommandRunsTheImportDialog)
+class CommandDialogTest : public AppTest, public ::testing::WithParamInterface<CommandDialog>
+{
+};
+
+TEST_P(CommandDialogTest, TheCommandRunsItsDialog)
 {
     createCodeBook();
     ASSERT_TRUE(app().InitInstance());
     seams.ui.setModalHandler([](QDialog*) { return int(QDialog::Rejected); });
-    EXPECT_TRUE(app().mainFrame()->commands().route(ID_FILE_OPEN));
+    EXPECT_TRUE(app().mainFrame()->commands().route(GetParam().command));
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
-    EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CImportArticleDlg"));
+    EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QLatin1String(GetParam().dialog));
 }
+
+INSTANTIATE_TEST_SUITE_P(Commands, CommandDialogTest,
+                         ::testing::Values(CommandDialog{ID_APP_ABOUT, "CAboutDlg"},
+                                           CommandDialog{ID_FILE_OPEN, "CImportArticleDlg"}),
+                         [](const ::testing::TestParamInfo<CommandDialog>& info) {
+                             return std::string(info.param.dialog);
+                         });
 
 } // namespace

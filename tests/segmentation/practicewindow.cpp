@@ -4,6 +4,7 @@
 #include "platform/keyboard.h"
 #include "platform/programexit.h"
 #include "segmentation/core/frameresources.h"
+#include "segmentation/ui/ccorvelleapp.h"
 
 #include <QTest>
 
@@ -65,11 +66,7 @@ void PracticeWindowTest::build(const QString& commandLine, QSize size)
     ASSERT_EQ(frame->OnCreate(), 0);
     document = new CCorvelleDoc(frame.get());
     view = new CCorvelleView(document, frame.get(), commandLine);
-    frame->setCentralWidget(view);
-    view->attachCommands(frame->commands());
-    document->attachCommands(frame->commands(), frame.get());
-    QObject::connect(document, &CCorvelleDoc::titleChanged, frame.get(), &CMainFrame::setDocumentTitle);
-    QObject::connect(document, &CCorvelleDoc::articleChanged, view, &CCorvelleView::OnUpdate);
+    joinFrameViewAndDocument(*frame, view, document);
     document->OnNewDocument();
     view->OnInitialUpdate();
     frame->resize(size);

@@ -2,6 +2,7 @@
 // and every line of the article at once; and what one typed character costs during a test.
 #include "platform/gbk.h"
 #include "segmentation/core/article.h"
+#include "segmentation/ui/ccorvelleapp.h"
 #include "segmentation/ui/ccorvelledoc.h"
 #include "segmentation/ui/ccorvelleview.h"
 #include "segmentation/ui/cmainframe.h"
@@ -49,8 +50,7 @@ struct PracticeWindow
         frame.OnCreate();
         document = new CCorvelleDoc(&frame);
         view = new CCorvelleView(document, &frame, QString());
-        frame.setCentralWidget(view);
-        QObject::connect(document, &CCorvelleDoc::articleChanged, view, &CCorvelleView::OnUpdate);
+        joinFrameViewAndDocument(frame, view, document);
         document->OnNewDocument();
         view->OnInitialUpdate();
         frame.resize(1024, 768);
