@@ -210,43 +210,50 @@ private:
 
 } // namespace
 
-int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics)
+BookMatch matchCodeBook(BookReader& codeBook, QByteArrayView window)
 {
     if (!platform::gbk::startsWithDoubleByteCharacter(window))
-        return 0;
+        return {};
     for (const BookWord& word : codeBook.wordsBeginningWith(window)) {
         if (word.hz.isEmpty() || !window.startsWith(word.hz))
             continue;
-        if (word.hasShortCode()) {
-            statistics[BestKeystrokes] += qint32(word.jm.size());
-            ++statistics[ShortCodeWords];
-            return int(word.hz.size()) * kShortCodeFactor;
-        }
-        statistics[BestKeystrokes] += qint32(word.srm.size());
-        return int(word.hz.size());
+        const bool shortCode = word.hasShortCode();
+        return {int(word.hz.size()), false, shortCode, shortCode ? word.jm : word.srm};
     }
     const BookCharacter character =
         codeBook.character(platform::codefile::GbkCellIndex(window[0], window[1]));
     if (!character.hasCode())
-        return 0;
-    if (character.hasShortCode()) {
-        statistics[BestKeystrokes] += qint32(character.jm.size());
-        ++statistics[ShortCodeCharacters];
-        return 2 * kShortCodeFactor;
+        return {};
+    const bool shortCode = character.hasShortCode();
+    return {2, true, shortCode, shortCode ? character.jm : character.srm};
+}
+
+BookMatch matchWordBook(BookReader& wordBook, QByteArrayView window, int maxCiLength)
+{
+    for (const BookWord& word : wordBook.wordsBeginningWith(window)) {
+        if (word.length > maxCiLength || word.length < 0)
+            return {kDamagedWordBook, false, false, {}};
+        if (!word.hz.isEmpty() && window.startsWith(word.hz))
+            return {int(word.hz.size()), false, false, word.srm};
     }
-    statistics[BestKeystrokes] += qint32(character.srm.size());
-    return 2;
+    return {};
+}
+
+int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics)
+{
+    const BookMatch match = matchCodeBook(codeBook, window);
+    if (match.bytes == 0)
+        return 0;
+    statistics[BestKeystrokes] += qint32(match.code.size());
+    if (!match.shortCode)
+        return match.bytes;
+    ++statistics[match.fromCharacters ? ShortCodeCharacters : ShortCodeWords];
+    return match.bytes * kShortCodeFactor;
 }
 
 int MatchCustomWord(BookReader& wordBook, QByteArrayView window, int maxCiLength)
 {
-    for (const BookWord& word : wordBook.wordsBeginningWith(window)) {
-        if (word.length > maxCiLength || word.length < 0)
-            return kDamagedWordBook;
-        if (!word.hz.isEmpty() && window.startsWith(word.hz))
-            return int(word.hz.size());
-    }
-    return 0;
+    return matchWordBook(wordBook, window, maxCiLength).bytes;
 }
 
 Segmentation SegmentArticle(const QByteArray& text, const SegmentationOptions& options,
