@@ -137,42 +137,24 @@ private:
                     qMax(result, matchInWordBook(BookKind::Custom, *m_custom, window, m_customDamageTold));
             }
 
-            bool shortCode = false;
-            bool counted = false;
-            if (result == 0) {
-                result = 2;
-                ++statistics[m_options.symbolsFiltered ? SingleCharacters : Symbols];
-                counted = true;
-            } else if (result > m_maxCiLength) {
+            const bool shortCode = result > m_maxCiLength;
+            if (shortCode)
                 result /= kShortCodeFactor;
-                shortCode = true;
-            }
-            // A sound book matches whole characters within the window; a damaged one is kept to them.
+            // A sound book matches whole characters within the window; a damaged one is kept to them. A
+            // character no book knows is a segment of its own.
             const qsizetype bytes = qBound(qsizetype(2), qsizetype(result - result % 2), m_length - position);
-            if (!counted)
-                ++statistics[segmentStatistic(bytes)];
+            if (result == 0)
+                ++statistics[m_options.symbolsFiltered ? SingleCharacters : Symbols];
+            else
+                ++statistics[statisticOfWordLength(bytes / 2)];
             mark(position, bytes, digit, shortCode ? kShortCodeDigit : digit);
-            digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+            digit = nextWordDigit(digit);
             position += bytes;
             m_host.setProgress(int(position));
         }
     }
 
-    static ArticleStatistic segmentStatistic(qsizetype bytes)
-    {
-        switch (bytes) {
-        case 2:
-            return SingleCharacters;
-        case 4:
-            return TwoCharacterWords;
-        case 6:
-            return ThreeCharacterWords;
-        case 8:
-            return FourCharacterWords;
-        default:
-            return MultiCharacterWords;
-        }
-    }
+    static char nextWordDigit(char digit) { return digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit; }
 
     void mark(qsizetype position, qsizetype bytes, char digit, char shortCodeDigit)
     {
@@ -192,7 +174,7 @@ private:
             return;
         for (; position < m_length; position += 2) {
             mark(position, 2, digit, digit);
-            digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+            digit = nextWordDigit(digit);
         }
     }
 
