@@ -154,8 +154,6 @@ private:
         }
     }
 
-    static char nextWordDigit(char digit) { return digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit; }
-
     void mark(qsizetype position, qsizetype bytes, char digit, char shortCodeDigit)
     {
         Article& article = m_result.article;
