@@ -21,7 +21,7 @@ namespace segmentation {
 class BookReader;
 
 inline constexpr int kShortCodeFactor = 40;
-// MatchCustomWord's result for a word book whose row says a word is longer than any can be.
+// The match (its bytes) of a word book whose row says a word is longer than any can be.
 inline constexpr int kDamagedWordBook = -10;
 inline constexpr int kFewestWordBytesAllowed = 2;
 inline constexpr int kMostWordBytesAllowed = 79;
