@@ -43,6 +43,12 @@ inline constexpr char kTypedCorrectlyDigit = '2';
 inline constexpr char kTypedWronglyDigit = '3';
 inline constexpr char kShortCodeDigit = '4';
 
+// The digit of the word after a word of this digit: the words of a pattern alternate.
+constexpr char nextWordDigit(char digit)
+{
+    return digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+}
+
 // The figure a word of this many characters counts in: one character is a single character, two to
 // four their own figures, five or more a multi-character word. A word has at least one character.
 constexpr ArticleStatistic statisticOfWordLength(qsizetype characters)

@@ -46,12 +46,6 @@ QByteArray utf8ArticleText(QByteArrayView utf8)
     return text;
 }
 
-QString unreadable(const QIODevice& file)
-{
-    const auto* asFile = qobject_cast<const QFile*>(&file);
-    return fileReadFailure(asFile ? asFile->fileName() : QString(), file.errorString());
-}
-
 } // namespace
 
 QByteArray takeDoubleByteCharacters(QByteArrayView gbk, qsizetype maxBytes)
@@ -74,22 +68,19 @@ ArticleFileText readArticleFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {ArticleFileText::Outcome::Unreadable, {}, unreadable(file)};
+        return {ArticleFileText::Outcome::Unreadable, {}, fileReadFailure(path, file.errorString())};
     return readArticleFile(file);
 }
 
 ArticleFileText readArticleFile(QIODevice& file)
 {
-    // A device of known size is read as far as it goes: read() would make room for the whole head.
-    const qint64 wanted =
-        file.isSequential() ? kArticleFileHeadBytes : qMin(kArticleFileHeadBytes, file.size() - file.pos());
-    const QByteArray head = file.read(qMax<qint64>(wanted, 0));
-    if (head.isEmpty() && !file.atEnd())
-        return {ArticleFileText::Outcome::Unreadable, {}, unreadable(file)};
-    if (head.contains('\0'))
+    const FileHead head = readFileHead(file, kArticleFileHeadBytes);
+    if (!head.ok())
+        return {ArticleFileText::Outcome::Unreadable, {}, head.error};
+    if (head.bytes.contains('\0'))
         return {ArticleFileText::Outcome::NotText, {}, QString::fromUtf8(kNotATextFileMessage)};
-    const bool wholeFile = head.size() < kArticleFileHeadBytes || file.atEnd();
-    return {ArticleFileText::Outcome::Read, articleTextFromFileHead(head, wholeFile), {}};
+    const bool wholeFile = head.bytes.size() < kArticleFileHeadBytes || file.atEnd();
+    return {ArticleFileText::Outcome::Read, articleTextFromFileHead(head.bytes, wholeFile), {}};
 }
 
 bool isLongEnoughForPractice(QByteArrayView text)

@@ -27,7 +27,7 @@ BookFiles bookFiles(BookKind kind, const QString& programFolder)
 
 QString codeFileNameForEdition(int edition)
 {
-    return edition == 0 ? QStringLiteral("orvesk.mb") : QStringLiteral("orveske.mb");
+    return edition == 0 ? QString::fromLatin1(kCodeFileName) : QStringLiteral("orveske.mb");
 }
 
 QString userWordFileNameForEdition(int edition)

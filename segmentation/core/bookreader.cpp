@@ -158,7 +158,7 @@ const QList<BookWord>& BookReader::wordsBeginningWith(QByteArrayView text)
 
 BookCharacter BookReader::character(int cell)
 {
-    const BookCharacter none{kNoCharacter.toLatin1(), kNoCode.toLatin1(), kNoShortCode.toLatin1()};
+    static const BookCharacter none{kNoCharacter.toLatin1(), kNoCode.toLatin1(), kNoShortCode.toLatin1()};
     if (d->kind != BookKind::Code || cell < 0 || cell >= kGbkCellCount)
         return none;
     if (const auto known = d->charactersByCell.constFind(cell); known != d->charactersByCell.cend())

@@ -33,6 +33,13 @@
 
 namespace segmentation {
 
+// True when a field read back holds the placeholder: compared as ASCII, with nothing allocated, as
+// the segmentation asks for every position.
+inline bool isPlaceholder(QByteArrayView field, QStringView placeholder)
+{
+    return QLatin1StringView(field) == placeholder;
+}
+
 // One row of a word table.
 struct BookWord
 {
@@ -42,7 +49,7 @@ struct BookWord
     int length =
         0; // CiLength or cilength as stored: the word's characters (a damaged book may say otherwise)
 
-    bool hasShortCode() const { return !jm.isEmpty() && jm != kNoShortCode.toLatin1(); }
+    bool hasShortCode() const { return !jm.isEmpty() && !isPlaceholder(jm, kNoShortCode); }
     bool operator==(const BookWord&) const = default;
 };
 
@@ -53,8 +60,8 @@ struct BookCharacter
     QByteArray srm; // its code, or the placeholder "srm" when the code file lists no such character
     QByteArray jm;  // its short code, or the placeholder "Jm"
 
-    bool hasCode() const { return srm != kNoCode.toLatin1(); }
-    bool hasShortCode() const { return jm != kNoShortCode.toLatin1(); }
+    bool hasCode() const { return !isPlaceholder(srm, kNoCode); }
+    bool hasShortCode() const { return !isPlaceholder(jm, kNoShortCode); }
     bool operator==(const BookCharacter&) const = default;
 };
 

@@ -4,11 +4,6 @@
 
 namespace segmentation {
 
-QString commandLine(const QStringList& arguments)
-{
-    return arguments.mid(1).join(u' ');
-}
-
 QString processCommandLine()
 {
     return commandLine(QCoreApplication::arguments());
@@ -33,15 +28,29 @@ bool isSwitch(QStringView argument)
     return true;
 }
 
+qsizetype documentIndex(const QStringList& arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!isSwitch(arguments.at(i)))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
+
+QString commandLine(const QStringList& arguments)
+{
+    QStringList switches = arguments.mid(1);
+    if (const qsizetype document = documentIndex(arguments); document > 0)
+        switches.removeAt(document - 1);
+    return switches.join(u' ');
+}
 
 QString documentArgument(const QStringList& arguments)
 {
-    for (const QString& argument : arguments.mid(1)) {
-        if (!isSwitch(argument))
-            return argument;
-    }
-    return QString();
+    const qsizetype document = documentIndex(arguments);
+    return document > 0 ? arguments.at(document) : QString();
 }
 
 } // namespace segmentation

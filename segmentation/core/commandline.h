@@ -7,8 +7,8 @@
 namespace segmentation {
 
 // The command line as the program's switches see it: the arguments after the program's own path,
-// joined by blanks. The path is left out because on this platform it is written with '/' and would
-// hold "/t" in any folder whose name begins with a "t".
+// joined by blanks, without the document named on it. Both paths are left out because on this
+// platform they are written with '/' and would hold "/t" in any folder whose name begins with a "t".
 QString commandLine(const QStringList& arguments);
 // The running process's command line.
 QString processCommandLine();

@@ -72,6 +72,19 @@ bool readFigures(QByteArrayView line, ArticleStatistics& statistics)
     return true;
 }
 
+// Each run of equal digits of the segmentation pattern is one word, counted by its length.
+void countWordRuns(QByteArrayView pattern, ArticleStatistics& statistics)
+{
+    qsizetype start = 0;
+    while (start < pattern.size()) {
+        qsizetype end = start + 1;
+        while (end < pattern.size() && pattern[end] == pattern[start])
+            ++end;
+        ++statistics[statisticOfWordLength(end - start)];
+        start = end;
+    }
+}
+
 } // namespace
 
 QString practiceFilePath(const QString& chosenPath)
@@ -97,23 +110,6 @@ QByteArray practiceFileText(const Article& article)
 bool writePracticeFile(const QString& path, const Article& article, QString* error)
 {
     return writeTextFile(path, practiceFileText(article), error);
-}
-
-void countWordRuns(QByteArrayView segmentationPattern, ArticleStatistics& statistics)
-{
-    for (ArticleStatistic figure :
-         {TwoCharacterWords, ThreeCharacterWords, FourCharacterWords, MultiCharacterWords, SingleCharacters})
-        statistics[figure] = 0;
-    qsizetype run = 0;
-    for (qsizetype i = 0; i < segmentationPattern.size(); ++i) {
-        if (run > 0 && segmentationPattern[i] != segmentationPattern[i - 1]) {
-            ++statistics[statisticOfWordLength(run)];
-            run = 0;
-        }
-        ++run;
-    }
-    if (run > 0)
-        ++statistics[statisticOfWordLength(run)];
 }
 
 PracticeFileRead readPracticeFile(QByteArrayView bytes)

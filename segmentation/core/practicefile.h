@@ -26,10 +26,6 @@ QByteArray practiceFileText(const Article& article);
 // *error, when it could not be written.
 bool writePracticeFile(const QString& path, const Article& article, QString* error = nullptr);
 
-// Counts each run of equal digits of the segmentation pattern as one word, by its length, into
-// figures 1 to 5 (which start from 0).
-void countWordRuns(QByteArrayView segmentationPattern, ArticleStatistics& statistics);
-
 // Why bytes are no practice file.
 enum class PracticeFileProblem
 {

@@ -137,40 +137,20 @@ private:
                     qMax(result, matchInWordBook(BookKind::Custom, *m_custom, window, m_customDamageTold));
             }
 
-            bool shortCode = false;
-            bool counted = false;
-            if (result == 0) {
-                result = 2;
-                ++statistics[m_options.symbolsFiltered ? SingleCharacters : Symbols];
-                counted = true;
-            } else if (result > m_maxCiLength) {
+            const bool shortCode = result > m_maxCiLength;
+            if (shortCode)
                 result /= kShortCodeFactor;
-                shortCode = true;
-            }
-            // A sound book matches whole characters within the window; a damaged one is kept to them.
+            // A sound book matches whole characters within the window; a damaged one is kept to them. A
+            // character no book knows is a segment of its own.
             const qsizetype bytes = qBound(qsizetype(2), qsizetype(result - result % 2), m_length - position);
-            if (!counted)
-                ++statistics[segmentStatistic(bytes)];
+            if (result == 0)
+                ++statistics[m_options.symbolsFiltered ? SingleCharacters : Symbols];
+            else
+                ++statistics[statisticOfWordLength(bytes / 2)];
             mark(position, bytes, digit, shortCode ? kShortCodeDigit : digit);
-            digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+            digit = nextWordDigit(digit);
             position += bytes;
             m_host.setProgress(int(position));
-        }
-    }
-
-    static ArticleStatistic segmentStatistic(qsizetype bytes)
-    {
-        switch (bytes) {
-        case 2:
-            return SingleCharacters;
-        case 4:
-            return TwoCharacterWords;
-        case 6:
-            return ThreeCharacterWords;
-        case 8:
-            return FourCharacterWords;
-        default:
-            return MultiCharacterWords;
         }
     }
 
@@ -192,7 +172,7 @@ private:
             return;
         for (; position < m_length; position += 2) {
             mark(position, 2, digit, digit);
-            digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+            digit = nextWordDigit(digit);
         }
     }
 
@@ -210,43 +190,50 @@ private:
 
 } // namespace
 
-int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics)
+BookMatch matchCodeBook(BookReader& codeBook, QByteArrayView window)
 {
     if (!platform::gbk::startsWithDoubleByteCharacter(window))
-        return 0;
+        return {};
     for (const BookWord& word : codeBook.wordsBeginningWith(window)) {
         if (word.hz.isEmpty() || !window.startsWith(word.hz))
             continue;
-        if (word.hasShortCode()) {
-            statistics[BestKeystrokes] += qint32(word.jm.size());
-            ++statistics[ShortCodeWords];
-            return int(word.hz.size()) * kShortCodeFactor;
-        }
-        statistics[BestKeystrokes] += qint32(word.srm.size());
-        return int(word.hz.size());
+        const bool shortCode = word.hasShortCode();
+        return {int(word.hz.size()), false, shortCode, shortCode ? word.jm : word.srm};
     }
     const BookCharacter character =
         codeBook.character(platform::codefile::GbkCellIndex(window[0], window[1]));
     if (!character.hasCode())
-        return 0;
-    if (character.hasShortCode()) {
-        statistics[BestKeystrokes] += qint32(character.jm.size());
-        ++statistics[ShortCodeCharacters];
-        return 2 * kShortCodeFactor;
+        return {};
+    const bool shortCode = character.hasShortCode();
+    return {2, true, shortCode, shortCode ? character.jm : character.srm};
+}
+
+BookMatch matchWordBook(BookReader& wordBook, QByteArrayView window, int maxCiLength)
+{
+    for (const BookWord& word : wordBook.wordsBeginningWith(window)) {
+        if (word.length > maxCiLength || word.length < 0)
+            return {kDamagedWordBook, false, false, {}};
+        if (!word.hz.isEmpty() && window.startsWith(word.hz))
+            return {int(word.hz.size()), false, false, word.srm};
     }
-    statistics[BestKeystrokes] += qint32(character.srm.size());
-    return 2;
+    return {};
+}
+
+int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics)
+{
+    const BookMatch match = matchCodeBook(codeBook, window);
+    if (match.bytes == 0)
+        return 0;
+    statistics[BestKeystrokes] += qint32(match.code.size());
+    if (!match.shortCode)
+        return match.bytes;
+    ++statistics[match.fromCharacters ? ShortCodeCharacters : ShortCodeWords];
+    return match.bytes * kShortCodeFactor;
 }
 
 int MatchCustomWord(BookReader& wordBook, QByteArrayView window, int maxCiLength)
 {
-    for (const BookWord& word : wordBook.wordsBeginningWith(window)) {
-        if (word.length > maxCiLength || word.length < 0)
-            return kDamagedWordBook;
-        if (!word.hz.isEmpty() && window.startsWith(word.hz))
-            return int(word.hz.size());
-    }
-    return 0;
+    return matchWordBook(wordBook, window, maxCiLength).bytes;
 }
 
 Segmentation SegmentArticle(const QByteArray& text, const SegmentationOptions& options,

@@ -12,6 +12,7 @@
 
 #include "segmentation/core/article.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -20,7 +21,7 @@ namespace segmentation {
 class BookReader;
 
 inline constexpr int kShortCodeFactor = 40;
-// MatchCustomWord's result for a word book whose row says a word is longer than any can be.
+// The match (its bytes) of a word book whose row says a word is longer than any can be.
 inline constexpr int kDamagedWordBook = -10;
 inline constexpr int kFewestWordBytesAllowed = 2;
 inline constexpr int kMostWordBytesAllowed = 79;
@@ -28,12 +29,27 @@ inline constexpr int kMostWordBytesAllowed = 79;
 inline constexpr const char* kCustomBookMissingMessage = "找不到自定义码本文件，请升级自定义码本！";
 inline constexpr const char* kWordBookDamagedMessage = "文件被损坏";
 
-// The longest word of the code book that the window begins with, else the window's first character;
-// adds its keystrokes to statistic 9 and counts a short-code word (7) or character (6).
+// What a book knows of the text a window begins with; the segmentation and the code hint both ask.
+struct BookMatch
+{
+    int bytes = 0;               // the match's length; 0 when the book knows nothing the window begins with
+    bool fromCharacters = false; // the code book's character table matched, no word
+    bool shortCode = false;      // the code book enters it by a short code
+    QByteArray code;             // what is typed: the short code where there is one, else the full code
+};
+
+// The longest word of the code book that the window begins with, else the window's first character
+// when the book gives it a code.
+BookMatch matchCodeBook(BookReader& codeBook, QByteArrayView window);
+// The longest word of a word book that the window begins with (no short codes; no code in the
+// teacher's book). bytes is kDamagedWordBook when a row on the way says a word has more characters
+// than maxCiLength or fewer than none.
+BookMatch matchWordBook(BookReader& wordBook, QByteArrayView window, int maxCiLength);
+
+// matchCodeBook as a segment result; adds its keystrokes to statistic 9 and counts a short-code word
+// (7) or character (6).
 int MatchWord(BookReader& codeBook, QByteArrayView window, ArticleStatistics& statistics);
-// The bytes of the longest word of a word book that the window begins with, 0 when none does, or
-// kDamagedWordBook when a row on the way says a word has more characters than maxCiLength or fewer
-// than none. Word books have no short codes and add no figures.
+// matchWordBook as a segment result. Word books add no figures.
 int MatchCustomWord(BookReader& wordBook, QByteArrayView window, int maxCiLength);
 
 // What the segmentation asks of the window that runs it.

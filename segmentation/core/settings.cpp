@@ -124,7 +124,7 @@ qint32 SettingsKey::readOrCreate(const Setting& setting)
     if (const auto stored = readExisting(setting))
         return *stored;
     write(setting, setting.defaultValue);
-    return readExisting(setting).value_or(setting.defaultValue);
+    return setting.defaultValue;
 }
 
 bool SettingsKey::readOrCreateSwitch(const Setting& setting)
@@ -142,8 +142,9 @@ QByteArray SettingsKey::readOrCreateText(QStringView name, QByteArrayView defaul
 {
     if (const auto stored = queryText(m_key, name, maxBytes))
         return *stored;
+    Q_ASSERT(defaultText.size() <= maxBytes);
     writeText(name, defaultText);
-    return queryText(m_key, name, maxBytes).value_or(defaultText.toByteArray());
+    return defaultText.toByteArray();
 }
 
 bool SettingsKey::write(const Setting& setting, qint32 value)

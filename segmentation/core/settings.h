@@ -118,7 +118,6 @@ public:
 
     // False when the value could not be stored (a full disk, say).
     bool write(const Setting& setting, qint32 value);
-    bool writeSwitch(const Setting& setting, bool on) { return write(setting, on ? 1 : 0); }
     bool writeSeparator(QByteArrayView separator);
     bool writeText(QStringView name, QByteArrayView text);
 

@@ -34,10 +34,20 @@ FileHead readFileHead(const QString& path, qint64 maxBytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, fileReadFailure(path, file.errorString())};
-    // A file of known size is read as far as it goes: read() would make room for maxBytes.
-    QByteArray bytes = file.read(file.isSequential() ? maxBytes : qBound<qint64>(0, file.size(), maxBytes));
-    if (file.error() != QFileDevice::NoError)
-        return {{}, fileReadFailure(path, file.errorString())};
+    return readFileHead(file, maxBytes);
+}
+
+FileHead readFileHead(QIODevice& file, qint64 maxBytes)
+{
+    // A device of known size is read as far as it goes: read() would make room for maxBytes.
+    const qint64 wanted =
+        file.isSequential() ? maxBytes : qBound<qint64>(0, file.size() - file.pos(), maxBytes);
+    QByteArray bytes = file.read(wanted);
+    const auto* asFile = qobject_cast<const QFileDevice*>(&file);
+    const bool failed =
+        asFile ? asFile->error() != QFileDevice::NoError : bytes.isEmpty() && wanted > 0 && !file.atEnd();
+    if (failed)
+        return {{}, fileReadFailure(asFile ? asFile->fileName() : QString(), file.errorString())};
     return {std::move(bytes), {}};
 }
 

@@ -7,6 +7,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+class QIODevice;
+
 namespace segmentation {
 
 // The bytes a text-mode write puts on the disk.
@@ -26,6 +28,8 @@ struct FileHead
 
 // At most maxBytes from the start of the file.
 FileHead readFileHead(const QString& path, qint64 maxBytes);
+// At most maxBytes from the device's position on; the device is open for reading.
+FileHead readFileHead(QIODevice& file, qint64 maxBytes);
 
 // The sentences for a file that cannot be read or written: its path and the system's reason.
 QString fileReadFailure(const QString& path, const QString& reason);

@@ -1,7 +1,6 @@
 #include "segmentation/ui/ccorvelleview.h"
 
 #include "platform/clock.h"
-#include "platform/codefile.h"
 #include "platform/dao.h"
 #include "platform/gbk.h"
 #include "platform/imelookup.h"
@@ -690,22 +689,10 @@ int CCorvelleView::LookupCode(QByteArrayView text, int bytes)
     m_hintCode.clear();
     if (!OpenCodeBook())
         return kBookUnreadable;
-    const QByteArrayView window = firstBytes(text, bytes);
-    if (!gbk::startsWithDoubleByteCharacter(window))
-        return 0;
     try {
-        // Longest first: the first word the text begins with is the longest match.
-        for (const BookWord& word : m_codeBook->wordsBeginningWith(window)) {
-            if (word.hz.isEmpty() || !window.startsWith(word.hz))
-                continue;
-            m_hintCode = word.hasShortCode() ? word.jm : word.srm;
-            return int(word.hz.size());
-        }
-        const BookCharacter character = m_codeBook->character(codefile::GbkCellIndex(window[0], window[1]));
-        if (!character.hasCode())
-            return 0;
-        m_hintCode = character.hasShortCode() ? character.jm : character.srm;
-        return 2;
+        const BookMatch match = matchCodeBook(*m_codeBook, firstBytes(text, bytes));
+        m_hintCode = match.code;
+        return match.bytes;
     } catch (const dao::DaoError& error) {
         tellBookProblem(this, bookReadProblem(BookKind::Code, QString::fromUtf8(error.what())));
         return kBookUnreadable;
@@ -718,20 +705,16 @@ int CCorvelleView::LookupCustomCode(QByteArrayView text, int bytes, int lengthLi
         return 0;
     const QByteArrayView window = firstBytes(text, bytes);
     try {
-        for (const BookWord& word : m_customBook->wordsBeginningWith(window)) {
-            if (word.length > lengthLimit || word.length < 0) {
-                afxMessageBox(this, QString::fromUtf8(kWordBookDamagedMessage));
-                return kBookDamaged;
-            }
-            if (word.hz.isEmpty() || !window.startsWith(word.hz))
-                continue;
-            if (codeWanted) {
-                m_customCode = word.srm;
-                m_customWord = word.hz;
-            }
-            return int(word.hz.size());
+        const BookMatch match = matchWordBook(*m_customBook, window, lengthLimit);
+        if (match.bytes == kBookDamaged) {
+            afxMessageBox(this, QString::fromUtf8(kWordBookDamagedMessage));
+            return kBookDamaged;
         }
-        return 0;
+        if (codeWanted && match.bytes > 0) {
+            m_customCode = match.code;
+            m_customWord = window.first(match.bytes).toByteArray();
+        }
+        return match.bytes;
     } catch (const dao::DaoError& error) {
         tellBookProblem(this, bookReadProblem(m_customBook->kind(), QString::fromUtf8(error.what())));
         return kBookUnreadable;

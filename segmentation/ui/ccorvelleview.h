@@ -5,6 +5,7 @@
 #include "platform/ime/imenotifications.h"
 #include "platform/keyboard.h"
 #include "segmentation/core/article.h"
+#include "segmentation/core/segmentarticle.h"
 #include "segmentation/core/settings.h"
 #include "segmentation/core/testfigures.h"
 #include "segmentation/ui/ctestresultdlg.h"
@@ -86,7 +87,7 @@ public:
     // What a lookup gives for a book it could not read (after the message), and for a user book whose
     // lengths are out of range.
     static constexpr int kBookUnreadable = -1;
-    static constexpr int kBookDamaged = -10;
+    static constexpr int kBookDamaged = segmentation::kDamagedWordBook;
 
     // The code book, open from F2 until the hint stands; true when it is open.
     bool OpenCodeBook();

@@ -39,15 +39,23 @@ TEST_P(DoubleByteWalk, KeepsWholeDoubleByteCharactersOnly)
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, DoubleByteWalk,
-    ::testing::Values(TextCase{"AsciiOnly", "An article in English.\r\n123", ""},
-                      TextCase{"BlanksLineEndsAndAsciiBetween", "a" + gbk("中") + " \r\n\t" + gbk("文，"),
-                               gbk("中文，")},
-                      TextCase{"LeadByteAtTheEnd", gbk("中") + "\xD6", gbk("中")},
-                      TextCase{"LeadByteBeforeALineEnd", "\xD6\r\n" + gbk("中"), gbk("中")},
-                      TextCase{"LeadByteBeforeDelete", "\xD6\x7F" + gbk("中"), gbk("中")},
-                      TextCase{"LeadByteAsTrailByte", "\x81\x81\xFE\xFE", "\x81\x81\xFE\xFE"},
-                      TextCase{"BytesThatLeadNothing", "\x80\xFF" + gbk("中") + "\xFF", gbk("中")}),
+    ::testing::Values(
+        TextCase{"AsciiOnly", "An article in English.\r\n123", ""},
+        TextCase{"BlanksLineEndsAndAsciiBetween", "a" + gbk("中") + " \r\n\t" + gbk("文，"), gbk("中文，")},
+        TextCase{"LeadByteAtTheEnd", gbk("中") + "\xD6", gbk("中")},
+        TextCase{"LeadByteBeforeALineEnd", "\xD6\r\n" + gbk("中"), gbk("中")},
+        TextCase{"LeadByteBeforeDelete", "\xD6\x7F" + gbk("中"), gbk("中")},
+        TextCase{"LeadByteAsTrailByte", "\x81\x81\xFE\xFE", "\x81\x81\xFE\xFE"},
+        TextCase{"BytesThatLeadNothing", "\x80\xFF" + gbk("中") + "\xFF", gbk("中")},
+        TextCase{"TrailBytesOfEitherRange", "a\xD6\xD0\r\n\xB9\x41z\xB9", "\xD6\xD0\xB9\x41"},
+        TextCase{"LeadBytesBeforeLineEndAndDelete", "\xD6\n\xD6\xD0\x81\x7F\xB9\x81\x40", "\xD6\xD0\xB9\x81"},
+        TextCase{"PlainAscii", "plain ASCII\r\n", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DoubleByteWalkLimit, StopsBeforeACharacterThatWouldPassTheLimit)
+{
+    EXPECT_EQ(takeDoubleByteCharacters("\xD6\xD0\xB9\x41\xB9\x41", 5), QByteArray("\xD6\xD0\xB9\x41"));
+}
 
 class FileHead : public ::testing::TestWithParam<TextCase>
 {

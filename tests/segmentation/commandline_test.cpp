@@ -9,10 +9,15 @@ namespace {
 
 const QString kProgram = QStringLiteral("/home/teacher/talvoren/corvelle");
 
-TEST(CommandLine, LeavesTheProgramsOwnPathOut)
+TEST(CommandLine, LeavesTheProgramsOwnPathAndTheDocumentOut)
 {
-    EXPECT_EQ(commandLine({kProgram, QStringLiteral("/t"), QStringLiteral("x")}), QStringLiteral("/t x"));
+    EXPECT_EQ(commandLine({kProgram, QStringLiteral("/t"), QStringLiteral("-x")}), QStringLiteral("/t -x"));
+    EXPECT_EQ(commandLine({kProgram, QStringLiteral("/t"), QStringLiteral("x"), QStringLiteral("y")}),
+              QStringLiteral("/t y"));
     EXPECT_FALSE(hasTeacherSwitch(commandLine({kProgram})));
+    EXPECT_FALSE(hasTeacherSwitch(commandLine({kProgram, QStringLiteral("/tmp/lesson.sav")})));
+    EXPECT_TRUE(
+        hasTeacherSwitch(commandLine({kProgram, QStringLiteral("/tmp/lesson.sav"), QStringLiteral("/t")})));
 }
 
 TEST(CommandLine, TheTeacherSwitchCountsAnywhereHoweverLongTheLine)

@@ -1,22 +1,15 @@
 // Practice files: the four lines on the disk, the figures counted back from the segmentation, the
 // text taken as from any article file, and every kind of damaged file refused.
 #include "platform/gbk.h"
-#include "segmentation/core/articletext.h"
 #include "segmentation/core/practicefile.h"
+#include "tests/support/files.h"
 #include "tests/support/testfolders.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace segmentation;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // An article as an import hands it over: words of 2, 1, 4, 1 and 4 characters and a symbol of its
 // own, the first word and the second character entered by short codes.
@@ -44,7 +37,7 @@ TEST(PracticeFileTest, ASavedArticleIsFourCrLfLinesAndReadsBackWithTheImportsFig
     const Article article = importedArticle();
     ASSERT_TRUE(writePracticeFile(path, article));
 
-    const QByteArray bytes = readFile(path);
+    const QByteArray bytes = testsupport::readFile(path);
     EXPECT_EQ(bytes, "0010000100001\r\n4440000100001\r\n25\t1\t1\t1\r\n" + article.text + "\r\n");
     const PracticeFileRead read = readPracticeFile(bytes);
     ASSERT_TRUE(read.ok());
@@ -110,14 +103,6 @@ TEST(PracticeFileTest, TheTextSkipsSingleBytesAndStopsAtTenThousandCharacters)
     EXPECT_EQ(read.article.text, text.first(20000));
     EXPECT_EQ(read.article.statistics[TestCharacters], 10000);
     EXPECT_EQ(read.article.statistics[MultiCharacterWords], 1);
-}
-
-TEST(ArticleTextTest, ALeadByteIsTakenWithTheTrailByteAfterItAndOneWithoutIsSkipped)
-{
-    EXPECT_EQ(takeDoubleByteCharacters("a\xD6\xD0\r\n\xB9\x41z\xB9"), QByteArray("\xD6\xD0\xB9\x41"));
-    EXPECT_EQ(takeDoubleByteCharacters("\xD6\n\xD6\xD0\x81\x7F\xB9\x81\x40"), QByteArray("\xD6\xD0\xB9\x81"));
-    EXPECT_EQ(takeDoubleByteCharacters("\xD6\xD0\xB9\x41\xB9\x41", 5), QByteArray("\xD6\xD0\xB9\x41"));
-    EXPECT_EQ(takeDoubleByteCharacters("plain ASCII\r\n"), QByteArray());
 }
 
 struct DamagedCase

@@ -70,6 +70,18 @@ protected:
     RecordingHost host;
 };
 
+// A table of cases over the same folders and host.
+template <class Case>
+class SegmentArticleCases : public SegmentArticleTest, public ::testing::WithParamInterface<Case>
+{
+};
+
+// Each case's test is named after the case.
+template <class Case> std::string caseName(const ::testing::TestParamInfo<Case>& info)
+{
+    return info.param.name;
+}
+
 // The example worked by hand, from a file in GBK and in UTF-8 with its line ends and ASCII:
 //   春天来了 ， 小鸟 在 唱歌 。 我们 去 公园玩 吧 ！
 //   0000     1  00   1  00   1  00   1  000    1  0    segments, digits alternating
@@ -83,16 +95,10 @@ struct ExampleCase
     const char* segmentation;
     const char* shortCodes;
     ArticleStatistics statistics;
+    friend void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.name; }
 };
 
-void PrintTo(const ExampleCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class HandWorkedExample : public SegmentArticleTest, public ::testing::WithParamInterface<ExampleCase>
-{
-};
+using HandWorkedExample = SegmentArticleCases<ExampleCase>;
 
 TEST_P(HandWorkedExample, GivesThePatternsAndFigures)
 {
@@ -129,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "0000110444440001", kFiltered},
                       ExampleCase{"Utf8WithMarkFiltered", "\xEF\xBB\xBF" + kExampleFile.toUtf8(), true,
                                   "0000110110010001", "0000110444440001", kFiltered}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName<ExampleCase>);
 
 // One rule a case. The competition cases segment 中华人民 over a main book of 中华 (full code) and
 // 人民 (short code), whose longest word makes the window wide enough for the word books' words.
@@ -143,16 +149,10 @@ struct RuleCase
     const char* segmentation;
     const char* shortCodes;
     ArticleStatistics statistics;
+    friend void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }
 };
 
-void PrintTo(const RuleCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class SegmentationRule : public SegmentArticleTest, public ::testing::WithParamInterface<RuleCase>
-{
-};
+using SegmentationRule = SegmentArticleCases<RuleCase>;
 
 TEST_P(SegmentationRule, Holds)
 {
@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "0000", "0000", figures({4, 0, 0, 1, 0, 0, 0, 0, 0, 4})},
                       RuleCase{"AShortCodeMatchIsNeverBeaten", "中华=12 中华人民共和国=7777", "中华人民", "",
                                "中华人民", "0010", "4410", figures({4, 1, 0, 0, 0, 2, 0, 1, 0, 2})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName<RuleCase>);
 
 // A word book row whose length is out of range: told once, no match from that book, and the
 // segmentation goes on (without the damage, 中华人民 would win).
@@ -229,16 +229,10 @@ struct DamageCase
     End end;
     const char* plainMessage;  // empty: none
     const char* messagePrefix; // empty: none
+    friend void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
 };
 
-void PrintTo(const DamageCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class DamagedCodeBook : public SegmentArticleTest, public ::testing::WithParamInterface<DamageCase>
-{
-};
+using DamagedCodeBook = SegmentArticleCases<DamageCase>;
 
 TEST_P(DamagedCodeBook, IsToldAndNothingIsReadPastTheText)
 {
@@ -295,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "码本已损坏（最长的词为80字节）"},
                       DamageCase{"LongestWordOfSeventyNineBytes",
                                  [](const QString& f) { setLongestWord(f, "79"); }, End::Finished, "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName<DamageCase>);
 
 TEST_F(SegmentArticleTest, AMissingTeachersIndexEndsTheSegmentationEarly)
 {

@@ -2,6 +2,7 @@
 // and every line of the article at once; and what one typed character costs during a test.
 #include "platform/gbk.h"
 #include "segmentation/core/article.h"
+#include "segmentation/core/articlegeometry.h"
 #include "segmentation/ui/ccorvelleapp.h"
 #include "segmentation/ui/ccorvelledoc.h"
 #include "segmentation/ui/ccorvelleview.h"
@@ -34,8 +35,7 @@ segmentation::Article longArticle()
     for (int i = 0, word = 0; i < kCharacters; ++word) {
         for (int k = 0; k < 1 + word % 4 && i < kCharacters; ++k, ++i)
             article.segmentationPattern.append(digit);
-        digit = digit == segmentation::kEvenWordDigit ? segmentation::kOddWordDigit
-                                                      : segmentation::kEvenWordDigit;
+        digit = segmentation::nextWordDigit(digit);
     }
     article.shortCodePattern = article.segmentationPattern;
     article.statistics[segmentation::TestCharacters] = kCharacters;
@@ -92,8 +92,8 @@ BENCHMARK(BM_PaintClientArea)->Unit(benchmark::kMillisecond);
 void BM_PaintWholeArticle(benchmark::State& state)
 {
     CCorvelleView* view = window().view;
-    const int lines = (kCharacters + view->charactersPerLine() - 1) / view->charactersPerLine();
-    paint(state, QSize(view->viewport()->width(), lines * 80));
+    const int lines = segmentation::articleLines(kCharacters, view->charactersPerLine());
+    paint(state, QSize(view->viewport()->width(), segmentation::articleScrollHeight(lines)));
 }
 BENCHMARK(BM_PaintWholeArticle)->Unit(benchmark::kMillisecond);
 
