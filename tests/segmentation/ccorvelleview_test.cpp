@@ -8,14 +8,13 @@
 #include "segmentation/ui/coptionsdlg.h"
 #include "tests/ime/support/samplecodes.h"
 #include "tests/segmentation/practicewindow.h"
+#include "tests/support/files.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,6 +25,20 @@ using namespace segmentation;
 namespace {
 
 const QString kTwelve = QStringLiteral("春风吹绿了江南岸边的柳树");
+
+// Answers the options dialog with the test's change, then OK.
+std::function<int(QDialog*)> changedOptions(std::function<void(COptionsDlg&)> change)
+{
+    return [change](QDialog* dialog) {
+        auto* options = qobject_cast<COptionsDlg*>(dialog);
+        EXPECT_NE(options, nullptr);
+        if (!options)
+            return int(QDialog::Rejected);
+        change(*options);
+        options->OnOK();
+        return dialog->result();
+    };
+}
 
 class ViewTest : public PracticeWindowTest
 {
@@ -44,6 +57,11 @@ protected:
         ASSERT_TRUE(view->isTesting());
     }
     void key(Qt::Key key) { QTest::keyClick(view, key); }
+    void endAfter(int seconds)
+    {
+        tick(seconds);
+        view->OnTestEnd();
+    }
     std::array<qint32, CTestResultDlg::FigureCount> lastResult() const
     {
         return results.isEmpty() ? std::array<qint32, CTestResultDlg::FigureCount>{} : results.back();
@@ -155,8 +173,7 @@ TEST_F(ViewTest, CharactersTypedPastTheLastJudgeTheLastAgainAndAllCount)
     type(u'雨');
     EXPECT_EQ(view->typingStatus(), QByteArray("2223"));
     EXPECT_EQ(view->cursorPosition(), 3);
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(result(CTestResultDlg::TypedCharacters), 5);
     EXPECT_EQ(result(CTestResultDlg::Accuracy), 3 * 100 / 5);
 }
@@ -185,8 +202,7 @@ TEST_F(ViewTest, ACharacterTypedWronglyThenRightAfterMovingBackCountsAsCorrect)
     key(Qt::Key_Left);
     type(u'春');
     EXPECT_EQ(view->typingStatus().left(1), QByteArray("2"));
-    tick(2);
-    view->OnTestEnd();
+    endAfter(2);
     EXPECT_EQ(result(CTestResultDlg::TypedCharacters), 2);
     EXPECT_EQ(result(CTestResultDlg::Accuracy), 50);
     EXPECT_EQ(result(CTestResultDlg::EffectiveSpeed), 30);
@@ -228,8 +244,7 @@ TEST_F(ViewTest, KeystrokeGroupsCloseAtFourHundredMillisecondsAndTheOpenOneCount
     type(u'绿');
     seams.clock.advance(100);
     type(u'了');
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfTwo), 1);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfThree), 1); // still open at the end
     EXPECT_EQ(result(CTestResultDlg::GroupsOfOne), 0);
@@ -242,8 +257,7 @@ TEST_F(ViewTest, TheOpenGroupIsNotCountedWhenTheTestEndsAtTheFirstCharacter)
     type(QStringLiteral("春风"));
     key(Qt::Key_Left);
     key(Qt::Key_Left);
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfTwo), 0);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfOne), 0);
 }
@@ -288,13 +302,9 @@ TEST_F(ViewTest, ALimitLoweredBelowTheElapsedTimeLeavesTheEndToTheCommand)
     buildWith(kTwelve);
     start();
     tick(200);
-    onDialog = [](QDialog* dialog) {
-        auto* options = qobject_cast<COptionsDlg*>(dialog);
-        EXPECT_NE(options, nullptr);
-        dialog->findChild<QLineEdit*>(QStringLiteral("Minutes_1024"))->setText(QStringLiteral("3"));
-        options->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) {
+        options.findChild<QLineEdit*>(QStringLiteral("Minutes_1024"))->setText(QStringLiteral("3"));
+    });
     view->OnOptions();
     ASSERT_EQ(view->settings().minutes, 3);
     tick(1000);
@@ -322,8 +332,7 @@ TEST_F(ViewTest, TheResultDialogShowsTheArticlesFiguresBesideTheUsers)
     buildWith(kTwelve);
     start();
     type(QStringLiteral("春风吹雨"));
-    tick(30);
-    view->OnTestEnd();
+    endAfter(30);
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(seams.ui.modalWindows()[0].windowTitle, QStringLiteral("测试结果"));
     const auto figures = lastResult();
@@ -456,17 +465,14 @@ TEST_F(ViewTest, TheLayoutChangeRequestIsRefusedOnlyDuringATestWithAutomaticSwit
 
     ASSERT_TRUE(writeSetting(settings::AutoInputMethod, 0));
     frame.reset();
-    build();
-    load(makeArticle(kTwelve));
+    buildWith(kTwelve);
     start();
     EXPECT_TRUE(view->WindowProc(platform::WM_INPUTLANGCHANGEREQUEST, 0, 0));
 }
 
 TEST_F(ViewTest, F1OpensTheHelpFileWhetherOrNotATestRuns)
 {
-    QFile help(helpFilePath());
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.close();
+    ASSERT_TRUE(testsupport::writeFile(helpFilePath(), {}));
     buildWith(kTwelve);
     key(Qt::Key_F1);
     start();
@@ -477,11 +483,9 @@ TEST_F(ViewTest, F1OpensTheHelpFileWhetherOrNotATestRuns)
 TEST_F(ViewTest, OptionsTakeTheColoursAndWithoutSegmentationEveryWordHasTheFirstColour)
 {
     buildWith(kTwelve);
-    onDialog = [](QDialog* dialog) {
-        dialog->findChild<QCheckBox*>(QStringLiteral("SegmentationDisplay_1018"))->setChecked(false);
-        qobject_cast<COptionsDlg*>(dialog)->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) {
+        options.findChild<QCheckBox*>(QStringLiteral("SegmentationDisplay_1018"))->setChecked(false);
+    });
     view->OnOptions();
     EXPECT_FALSE(view->settings().segmentationDisplay);
     EXPECT_EQ(view->settings().alternateColor2, view->settings().alternateColor1);
@@ -499,17 +503,12 @@ TEST_F(ViewTest, TheCursorIconStandsOnTheArticlesBackgroundAlsoAfterTheOptionsCh
     buildWith(kTwelve);
     start();
     EXPECT_EQ(view->cursorIcon()->palette().color(QPalette::Window), QColor(0xFF, 0xF0, 0xE0));
-    onDialog = [](QDialog* dialog) {
-        auto* options = qobject_cast<COptionsDlg*>(dialog);
-        options->OnRestoreDefaultColors();
-        options->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) { options.OnRestoreDefaultColors(); });
     view->OnOptions();
     EXPECT_EQ(view->cursorIcon()->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
-// Typing through the built-in input method itself.
+// Typing through the built-in input method itself, into a test already running.
 class ViewTypingTest : public ViewTest
 {
 protected:
@@ -519,6 +518,9 @@ protected:
         ASSERT_TRUE(imetest::writeSampleFiles(folders.systemFolder()));
         inputMethod = &platform::ime::InputMethod::install();
         inputMethod->reloadFiles();
+        buildWith(QStringLiteral("木好的木"));
+        view->setFocus();
+        start();
     }
     void TearDown() override
     {
@@ -531,9 +533,6 @@ protected:
 
 TEST_F(ViewTypingTest, ATestSwitchesTheInputMethodOnAndCountsTheDigitsOfEachCode)
 {
-    buildWith(QStringLiteral("木好的木"));
-    view->setFocus();
-    start();
     EXPECT_NE(platform::KeyboardLayouts::instance().activeLayoutId(), platform::kUsEnglishLayoutId);
     QTest::keyClicks(view, QStringLiteral("4040"));
     EXPECT_EQ(view->typingStatus(), QByteArray("2101"));
@@ -542,17 +541,13 @@ TEST_F(ViewTypingTest, ATestSwitchesTheInputMethodOnAndCountsTheDigitsOfEachCode
     EXPECT_EQ(view->typingStatus(), QByteArray("2221"));
     EXPECT_EQ(view->figures().keystrokes, 6);
     EXPECT_EQ(view->figures().typed, 3);
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(platform::KeyboardLayouts::instance().activeLayoutId(), platform::kUsEnglishLayoutId);
     EXPECT_EQ(result(CTestResultDlg::UserKeystrokes), 6);
 }
 
 TEST_F(ViewTypingTest, CtrlSpaceCannotLeaveTheInputMethodDuringATest)
 {
-    buildWith(QStringLiteral("木好的木"));
-    view->setFocus();
-    start();
     const QByteArray during = platform::KeyboardLayouts::instance().activeLayoutId();
     QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(platform::KeyboardLayouts::instance().activeLayoutId(), during);
@@ -563,9 +558,7 @@ TEST_F(ViewTypingTest, CtrlSpaceCannotLeaveTheInputMethodDuringATest)
 }
 
 // The input method not installed.
-class MissingInputMethodTest : public PracticeWindowTest
-{
-};
+using MissingInputMethodTest = PracticeWindowTest;
 
 TEST_F(MissingInputMethodTest, AtConstructionItIsToldAndTestsRunWithoutSwitching)
 {
@@ -588,11 +581,9 @@ TEST_F(MissingInputMethodTest, AtTheFirstSwitchItIsToldAndTheProgramEndsWithOne)
     build();
     EXPECT_TRUE(seams.ui.messageTexts().isEmpty());
     load(makeArticle(kTwelve));
-    onDialog = [](QDialog* dialog) {
-        dialog->findChild<QCheckBox*>(QStringLiteral("AutoInputMethod_1021"))->setChecked(true);
-        qobject_cast<COptionsDlg*>(dialog)->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) {
+        options.findChild<QCheckBox*>(QStringLiteral("AutoInputMethod_1021"))->setChecked(true);
+    });
     view->OnOptions();
     view->OnTestStart();
     EXPECT_EQ(seams.ui.messageTexts(),

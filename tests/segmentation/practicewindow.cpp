@@ -23,7 +23,7 @@ Article makeArticle(const QString& characters, const std::vector<int>& wordLengt
     char digit = kEvenWordDigit;
     for (int length : lengths) {
         article.segmentationPattern.append(length, digit);
-        digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+        digit = nextWordDigit(digit);
     }
     article.shortCodePattern = article.segmentationPattern;
     for (int i = 0; i < kArticleStatistics; ++i)
