@@ -1,9 +1,9 @@
 // The About box: its texts, and the maker's line opening the help file's about page.
 #include "segmentation/ui/caboutdlg.h"
+#include "tests/support/files.h"
 #include "tests/support/recordingopener.h"
 #include "tests/support/testfolders.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -15,11 +15,8 @@ namespace {
 class AboutBoxTest : public ::testing::Test
 {
 protected:
-    void putHelpFile()
-    {
-        QFile help(m_folders.programFolder() + QStringLiteral("corvelle.chm"));
-        ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    }
+    QString helpFile() const { return m_folders.programFolder() + QStringLiteral("corvelle.chm"); }
+    void putHelpFile() { ASSERT_TRUE(testsupport::writeFile(helpFile(), {})); }
 
     testsupport::TestFolders m_folders;
     testsupport::RecordingOpener m_handler;
@@ -47,7 +44,7 @@ TEST_F(AboutBoxTest, ClickingTheMakersLineOpensTheHelpFilesAboutPage)
     QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("1025")), Qt::LeftButton);
     ASSERT_EQ(m_handler.opened().size(), 1);
     const QUrl address(m_handler.opened().first());
-    EXPECT_EQ(address.toLocalFile(), m_folders.programFolder() + QStringLiteral("corvelle.chm"));
+    EXPECT_EQ(address.toLocalFile(), helpFile());
     EXPECT_TRUE(address.fragment().endsWith(QStringLiteral("/about.html")));
     EXPECT_TRUE(about.isVisible());
 }

@@ -7,6 +7,7 @@
 #include "segmentation/ui/ccorvelleapp.h"
 
 #include <QTest>
+#include <QUuid>
 
 using namespace platform;
 using namespace segmentation;
@@ -35,6 +36,11 @@ WPARAM imeChar(QChar character)
 {
     const QByteArray bytes = gbk::encode(QString(character));
     return bytes.size() == 2 ? WPARAM(uchar(bytes[0])) << 8 | uchar(bytes[1]) : WPARAM(uchar(bytes[0]));
+}
+
+QString uniqueInstanceName()
+{
+    return QStringLiteral("corvelle-test-") + QUuid::createUuid().toString(QUuid::Id128);
 }
 
 PracticeWindowTest::PracticeWindowTest()

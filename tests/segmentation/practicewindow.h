@@ -25,6 +25,10 @@ segmentation::Article makeArticle(const QString& characters, const std::vector<i
 // The ime-char the input method delivers for a character: its GBK code, lead byte high.
 platform::WPARAM imeChar(QChar character);
 
+// A program instance name of its own per test, so neither a running program nor another test counts
+// as a copy.
+QString uniqueInstanceName();
+
 // The layout id the tests register the input method under.
 inline constexpr const char* kImeLayoutId = "E0250804";
 
