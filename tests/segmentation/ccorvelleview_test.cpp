@@ -56,6 +56,11 @@ protected:
         view->OnTestStart();
         ASSERT_TRUE(view->isTesting());
     }
+    void startWith(const QString& characters, const std::vector<int>& words = {})
+    {
+        buildWith(characters, words);
+        start();
+    }
     void key(Qt::Key key) { QTest::keyClick(view, key); }
     void endAfter(int seconds)
     {
@@ -86,8 +91,7 @@ TEST_F(ViewTest, StartingWithoutAnArticleSaysSoAndStaysIdle)
 
 TEST_F(ViewTest, AStartCopiesThePatternAndFiguresAndSetsUpTheTimersAndTheIcon)
 {
-    buildWith(kTwelve, {2, 1, 4, 1, 4});
-    start();
+    startWith(kTwelve, {2, 1, 4, 1, 4});
     EXPECT_EQ(view->typingStatus(), QByteArray("001000010000"));
     EXPECT_EQ(view->figures().article, document->statistics());
     EXPECT_EQ(view->cursorPosition(), 0);
@@ -148,8 +152,7 @@ TEST_F(ViewTest, ATestLocksEveryCommandThatLoadsAnArticleOrRebuildsTheBooks)
 
 TEST_F(ViewTest, TypedCharactersAreJudgedAgainstTheCharacterAtTheCursor)
 {
-    buildWith(kTwelve, {2, 1, 4, 1, 4});
-    start();
+    startWith(kTwelve, {2, 1, 4, 1, 4});
     type(u'春');
     type(u'雨'); // the article has 风 here
     EXPECT_EQ(view->typingStatus().left(3), QByteArray("231"));
@@ -163,8 +166,7 @@ TEST_F(ViewTest, TypedCharactersAreJudgedAgainstTheCharacterAtTheCursor)
 
 TEST_F(ViewTest, CharactersTypedPastTheLastJudgeTheLastAgainAndAllCount)
 {
-    buildWith(QStringLiteral("春风吹绿"));
-    start();
+    startWith(QStringLiteral("春风吹绿"));
     type(QStringLiteral("春风吹"));
     EXPECT_EQ(view->cursorPosition(), 3);
     type(u'绿');
@@ -180,8 +182,7 @@ TEST_F(ViewTest, CharactersTypedPastTheLastJudgeTheLastAgainAndAllCount)
 
 TEST_F(ViewTest, BackspaceGivesTheCharacterItsWordColourBack)
 {
-    buildWith(kTwelve, {2, 1, 4, 1, 4});
-    start();
+    startWith(kTwelve, {2, 1, 4, 1, 4});
     type(QStringLiteral("春风雨"));
     EXPECT_EQ(view->typingStatus().left(4), QByteArray("2230"));
     key(Qt::Key_Backspace);
@@ -196,8 +197,7 @@ TEST_F(ViewTest, BackspaceGivesTheCharacterItsWordColourBack)
 
 TEST_F(ViewTest, ACharacterTypedWronglyThenRightAfterMovingBackCountsAsCorrect)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'雨');
     key(Qt::Key_Left);
     type(u'春');
@@ -233,8 +233,7 @@ TEST_F(ViewTest, KeysMoveTheCursorOnlyDuringATestAndDownStopsAtTheLastCharacter)
 
 TEST_F(ViewTest, KeystrokeGroupsCloseAtFourHundredMillisecondsAndTheOpenOneCountsAtTheEnd)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     seams.clock.advance(399);
     type(u'风');
@@ -252,8 +251,7 @@ TEST_F(ViewTest, KeystrokeGroupsCloseAtFourHundredMillisecondsAndTheOpenOneCount
 
 TEST_F(ViewTest, TheOpenGroupIsNotCountedWhenTheTestEndsAtTheFirstCharacter)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(QStringLiteral("春风"));
     key(Qt::Key_Left);
     key(Qt::Key_Left);
@@ -264,8 +262,7 @@ TEST_F(ViewTest, TheOpenGroupIsNotCountedWhenTheTestEndsAtTheFirstCharacter)
 
 TEST_F(ViewTest, TheFirstCharacterOfANewTestOpensAGroupOfOne)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(QStringLiteral("春风"));
     view->OnTestEnd();
     start();
@@ -281,8 +278,7 @@ TEST_F(ViewTest, TheClockRunsInItsPaneAndTheLimitEndsTheTestAtThreeMinutes)
 {
     ASSERT_TRUE(writeSetting(settings::TimeLimitOn, 1));
     ASSERT_TRUE(writeSetting(settings::TimeLimitMinutes, 3));
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     tick(1);
     EXPECT_EQ(clockPane(), QStringLiteral("00:00:01"));
@@ -299,8 +295,7 @@ TEST_F(ViewTest, TheClockRunsInItsPaneAndTheLimitEndsTheTestAtThreeMinutes)
 TEST_F(ViewTest, ALimitLoweredBelowTheElapsedTimeLeavesTheEndToTheCommand)
 {
     ASSERT_TRUE(writeSetting(settings::TimeLimitOn, 1));
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     tick(200);
     onDialog = changedOptions([](COptionsDlg& options) {
         options.findChild<QLineEdit*>(QStringLiteral("Minutes_1024"))->setText(QStringLiteral("3"));
@@ -316,8 +311,7 @@ TEST_F(ViewTest, ALimitLoweredBelowTheElapsedTimeLeavesTheEndToTheCommand)
 
 TEST_F(ViewTest, ATestWithoutTimeOrTypingShowsNoResult)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     view->OnTestEnd(); // before the first tick
     start();
@@ -329,8 +323,7 @@ TEST_F(ViewTest, ATestWithoutTimeOrTypingShowsNoResult)
 
 TEST_F(ViewTest, TheResultDialogShowsTheArticlesFiguresBesideTheUsers)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(QStringLiteral("春风吹雨"));
     endAfter(30);
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
@@ -349,8 +342,7 @@ TEST_F(ViewTest, TheResultDialogShowsTheArticlesFiguresBesideTheUsers)
 
 TEST_F(ViewTest, TheCursorIconCyclesThroughItsFourPicturesAndFollowsTheCursor)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     for (int expected : {134, 135, 136, 133, 134}) {
         view->OnTimer(CCorvelleView::TIMER_CURSOR_ICON);
         EXPECT_EQ(view->nextCursorIcon(), expected);
@@ -365,8 +357,7 @@ TEST_F(ViewTest, TheCursorIconCyclesThroughItsFourPicturesAndFollowsTheCursor)
 
 TEST_F(ViewTest, AResizeDuringATestRedrawsEverythingAtTheNextTick)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     frame->resize(700, 500);
     QCoreApplication::processEvents();
@@ -465,8 +456,7 @@ TEST_F(ViewTest, TheLayoutChangeRequestIsRefusedOnlyDuringATestWithAutomaticSwit
 
     ASSERT_TRUE(writeSetting(settings::AutoInputMethod, 0));
     frame.reset();
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     EXPECT_TRUE(view->WindowProc(platform::WM_INPUTLANGCHANGEREQUEST, 0, 0));
 }
 
@@ -500,8 +490,7 @@ TEST_F(ViewTest, OptionsTakeTheColoursAndWithoutSegmentationEveryWordHasTheFirst
 TEST_F(ViewTest, TheCursorIconStandsOnTheArticlesBackgroundAlsoAfterTheOptionsChangeIt)
 {
     ASSERT_TRUE(writeSetting(settings::BackgroundColor, 0xE0F0FF));
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     EXPECT_EQ(view->cursorIcon()->palette().color(QPalette::Window), QColor(0xFF, 0xF0, 0xE0));
     onDialog = changedOptions([](COptionsDlg& options) { options.OnRestoreDefaultColors(); });
     view->OnOptions();
