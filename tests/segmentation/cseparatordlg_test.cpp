@@ -54,37 +54,40 @@ TEST_F(SeparatorDlgTest, OpensOnTheDefaultTwoBlanksWithTheThreeItems)
     EXPECT_EQ(segmentation::readOrCreateSeparator(), "  ");
 }
 
-TEST_F(SeparatorDlgTest, TabChosenIsStoredAsATabAndShownAgain)
+// An item chosen, or a text typed after choosing ENTER; reopened, the dialog shows it, and OK keeps it.
+TEST_F(SeparatorDlgTest, ChosenAndTypedSeparatorsAreStoredAndShownAgain)
 {
+    struct Case
     {
-        CSeparatorDlg dialog;
-        dialog.show();
-        chooseItem(dialog, 1);
-        EXPECT_EQ(edit(dialog)->text(), QStringLiteral("TAB"));
-        clickOk(dialog);
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
-    EXPECT_EQ(segmentation::readOrCreateSeparator(), "\t");
-    CSeparatorDlg reopened;
-    reopened.show();
-    EXPECT_EQ(edit(reopened)->text(), QStringLiteral("TAB"));
-    clickOk(reopened); // confirming what is shown keeps the TAB
-    EXPECT_EQ(segmentation::readOrCreateSeparator(), "\t");
-}
-
-TEST_F(SeparatorDlgTest, TypedSeparatorsAreStoredAsTypedAndShownAgain)
-{
-    for (const QString& typed : {QStringLiteral("．"), QStringLiteral(" | "), QStringLiteral("TA")}) {
+        int row;
+        QString typed; // none: the item alone
+        QString shown;
+        QByteArray stored;
+    };
+    const Case cases[] = {
+        {1, QString(), QStringLiteral("TAB"), "\t"},
+        {0, QStringLiteral("．"), QStringLiteral("．"), platform::gbk::encode(QStringLiteral("．"))},
+        {0, QStringLiteral(" | "), QStringLiteral(" | "), " | "},
+        {0, QStringLiteral("TA"), QStringLiteral("TA"), "TA"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown.toStdString());
         {
             CSeparatorDlg dialog;
             dialog.show();
-            chooseItem(dialog, 0);
-            type(dialog, typed);
+            chooseItem(dialog, c.row);
+            if (!c.typed.isNull())
+                type(dialog, c.typed);
+            EXPECT_EQ(edit(dialog)->text(), c.shown);
             clickOk(dialog);
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
         }
-        EXPECT_EQ(segmentation::readOrCreateSeparator(), platform::gbk::encode(typed));
+        EXPECT_EQ(segmentation::readOrCreateSeparator(), c.stored);
         CSeparatorDlg reopened;
-        EXPECT_EQ(edit(reopened)->text(), typed);
+        reopened.show();
+        EXPECT_EQ(edit(reopened)->text(), c.shown);
+        clickOk(reopened);
+        EXPECT_EQ(segmentation::readOrCreateSeparator(), c.stored);
     }
 }
 
