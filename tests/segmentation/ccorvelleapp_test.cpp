@@ -24,8 +24,6 @@ const QString kCodeBookQuestion =
 class AppTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
-
     CCorvelleApp& app(const QStringList& arguments = {})
     {
         if (!m_app)

@@ -26,11 +26,7 @@ public:
 class DocumentTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        testsupport::registerInputMethod(kImeLayoutId);
-        build();
-    }
+    void SetUp() override { build(); }
 };
 
 TEST_F(DocumentTest, ANewDocumentIsTitledWithTheSuitesName)

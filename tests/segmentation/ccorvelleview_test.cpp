@@ -43,8 +43,6 @@ std::function<int(QDialog*)> changedOptions(std::function<void(COptionsDlg&)> ch
 class ViewTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
-
     // Builds the window with an article of the characters loaded.
     void buildWith(const QString& characters, const std::vector<int>& words = {})
     {
@@ -503,7 +501,6 @@ class ViewTypingTest : public ViewTest
 protected:
     void SetUp() override
     {
-        ViewTest::SetUp();
         ASSERT_TRUE(imetest::writeSampleFiles(folders.systemFolder()));
         inputMethod = &platform::ime::InputMethod::install();
         inputMethod->reloadFiles();
@@ -547,7 +544,11 @@ TEST_F(ViewTypingTest, CtrlSpaceCannotLeaveTheInputMethodDuringATest)
 }
 
 // The input method not installed.
-using MissingInputMethodTest = PracticeWindowTest;
+class MissingInputMethodTest : public PracticeWindowTest
+{
+protected:
+    MissingInputMethodTest() : PracticeWindowTest(false) {}
+};
 
 TEST_F(MissingInputMethodTest, AtConstructionItIsToldAndTestsRunWithoutSwitching)
 {

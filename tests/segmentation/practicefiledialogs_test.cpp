@@ -62,7 +62,6 @@ QString shownText(QWidget* dialog)
 class PracticeFilesTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
     QString path(const QString& name) const { return folders.programFolder() + name; }
     QStringList files() const { return QDir(folders.programFolder()).entryList(QDir::Files); }
     // The dialog answered by choosing each file in turn with the button, then OK.

@@ -5,6 +5,7 @@
 #include "platform/programexit.h"
 #include "segmentation/core/frameresources.h"
 #include "segmentation/ui/ccorvelleapp.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QTest>
 #include <QUuid>
@@ -43,9 +44,11 @@ QString uniqueInstanceName()
     return QStringLiteral("corvelle-test-") + QUuid::createUuid().toString(QUuid::Id128);
 }
 
-PracticeWindowTest::PracticeWindowTest()
+PracticeWindowTest::PracticeWindowTest(bool imeInstalled)
 {
     KeyboardLayouts::instance().reset();
+    if (imeInstalled)
+        testsupport::registerInputMethod("E0250804");
     setProgramEnder([this](int exitCode) { programEnds.append(exitCode); });
     seams.ui.setModalHandler([this](QDialog* dialog) {
         if (auto* result = qobject_cast<CTestResultDlg*>(dialog)) {

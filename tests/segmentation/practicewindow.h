@@ -9,7 +9,6 @@
 #include "segmentation/ui/cmainframe.h"
 #include "segmentation/ui/ctestresultdlg.h"
 #include "tests/support/installedseams.h"
-#include "tests/support/layoutregistration.h"
 
 #include <QList>
 #include <functional>
@@ -29,13 +28,11 @@ platform::WPARAM imeChar(QChar character);
 // as a copy.
 QString uniqueInstanceName();
 
-// The layout id the tests register the input method under.
-inline constexpr const char* kImeLayoutId = "E0250804";
-
 class PracticeWindowTest : public testsupport::SandboxedTest
 {
 protected:
-    PracticeWindowTest();
+    // With the input method registered as an installation leaves it, unless the test wants it missing.
+    explicit PracticeWindowTest(bool imeInstalled = true);
     ~PracticeWindowTest() override;
 
     // The frame, document and view, wired as the start-up wires them, shown at the given size.
