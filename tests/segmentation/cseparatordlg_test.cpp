@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -54,40 +55,33 @@ TEST_F(SeparatorDlgTest, OpensOnTheDefaultTwoBlanksWithTheThreeItems)
     EXPECT_EQ(segmentation::readOrCreateSeparator(), "  ");
 }
 
-// An item chosen, or a text typed after choosing ENTER; reopened, the dialog shows it, and OK keeps it.
+// TAB chosen, or a separator typed over ENTER: stored, shown again on reopening, and kept by OK there.
 TEST_F(SeparatorDlgTest, ChosenAndTypedSeparatorsAreStoredAndShownAgain)
 {
-    struct Case
-    {
-        int row;
-        QString typed; // none: the item alone
-        QString shown;
-        QByteArray stored;
+    const std::tuple<int, QString, QByteArray> cases[] = {
+        {1, QStringLiteral("TAB"), "\t"},
+        {0, QStringLiteral("．"), platform::gbk::encode(QStringLiteral("．"))},
+        {0, QStringLiteral(" | "), " | "},
+        {0, QStringLiteral("TA"), "TA"},
     };
-    const Case cases[] = {
-        {1, QString(), QStringLiteral("TAB"), "\t"},
-        {0, QStringLiteral("．"), QStringLiteral("．"), platform::gbk::encode(QStringLiteral("．"))},
-        {0, QStringLiteral(" | "), QStringLiteral(" | "), " | "},
-        {0, QStringLiteral("TA"), QStringLiteral("TA"), "TA"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.shown.toStdString());
+    for (const auto& [row, shown, stored] : cases) {
+        SCOPED_TRACE(shown.toStdString());
         {
             CSeparatorDlg dialog;
             dialog.show();
-            chooseItem(dialog, c.row);
-            if (!c.typed.isNull())
-                type(dialog, c.typed);
-            EXPECT_EQ(edit(dialog)->text(), c.shown);
+            chooseItem(dialog, row);
+            if (row == 0)
+                type(dialog, shown);
+            EXPECT_EQ(edit(dialog)->text(), shown);
             clickOk(dialog);
             EXPECT_EQ(dialog.result(), QDialog::Accepted);
         }
-        EXPECT_EQ(segmentation::readOrCreateSeparator(), c.stored);
+        EXPECT_EQ(segmentation::readOrCreateSeparator(), stored);
         CSeparatorDlg reopened;
         reopened.show();
-        EXPECT_EQ(edit(reopened)->text(), c.shown);
+        EXPECT_EQ(edit(reopened)->text(), shown);
         clickOk(reopened);
-        EXPECT_EQ(segmentation::readOrCreateSeparator(), c.stored);
+        EXPECT_EQ(segmentation::readOrCreateSeparator(), stored);
     }
 }
 
