@@ -1,9 +1,8 @@
 // The About box: its texts, and the maker's line opening the help file's about page.
 #include "segmentation/ui/caboutdlg.h"
-#include "tests/support/recordingopener.h"
-#include "tests/support/testfolders.h"
+#include "tests/support/files.h"
+#include "tests/support/installedseams.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -12,17 +11,11 @@
 
 namespace {
 
-class AboutBoxTest : public ::testing::Test
+class AboutBoxTest : public testsupport::SandboxedTest
 {
 protected:
-    void putHelpFile()
-    {
-        QFile help(m_folders.programFolder() + QStringLiteral("corvelle.chm"));
-        ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    }
-
-    testsupport::TestFolders m_folders;
-    testsupport::RecordingOpener m_handler;
+    QString helpFile() const { return folders.programFolder() + QStringLiteral("corvelle.chm"); }
+    void putHelpFile() { ASSERT_TRUE(testsupport::writeFile(helpFile(), {})); }
 };
 
 TEST_F(AboutBoxTest, ShowsTheProgramIconItsTextsAndOk)
@@ -45,9 +38,9 @@ TEST_F(AboutBoxTest, ClickingTheMakersLineOpensTheHelpFilesAboutPage)
     CAboutDlg about;
     about.show();
     QTest::mouseClick(about.findChild<QLabel*>(QStringLiteral("1025")), Qt::LeftButton);
-    ASSERT_EQ(m_handler.opened().size(), 1);
-    const QUrl address(m_handler.opened().first());
-    EXPECT_EQ(address.toLocalFile(), m_folders.programFolder() + QStringLiteral("corvelle.chm"));
+    ASSERT_EQ(seams.opened.size(), 1);
+    const QUrl address(seams.opened.first());
+    EXPECT_EQ(address.toLocalFile(), helpFile());
     EXPECT_TRUE(address.fragment().endsWith(QStringLiteral("/about.html")));
     EXPECT_TRUE(about.isVisible());
 }
@@ -56,13 +49,13 @@ TEST_F(AboutBoxTest, AFailureToOpenIsReported)
 {
     CAboutDlg about;
     EXPECT_FALSE(about.OnWebAddress()); // no help file: no handler is asked
-    EXPECT_TRUE(m_handler.opened().isEmpty());
+    EXPECT_TRUE(seams.opened.isEmpty());
     putHelpFile();
-    m_handler.setAnswer(false);
+    seams.openerAnswer = false;
     EXPECT_FALSE(about.OnWebAddress());
-    m_handler.setAnswer(true);
+    seams.openerAnswer = true;
     EXPECT_TRUE(about.OnWebAddress());
-    EXPECT_EQ(m_handler.opened().size(), 2);
+    EXPECT_EQ(seams.opened.size(), 2);
 }
 
 } // namespace

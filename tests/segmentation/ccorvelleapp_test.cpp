@@ -5,12 +5,12 @@
 #include "segmentation/ui/ccorvelleapp.h"
 #include "tests/ime/support/samplecodes.h"
 #include "tests/segmentation/practicewindow.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QUuid>
 #include <gtest/gtest.h>
 
 using namespace practicetest;
@@ -24,8 +24,6 @@ const QString kCodeBookQuestion =
 class AppTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
-
     CCorvelleApp& app(const QStringList& arguments = {})
     {
         if (!m_app)
@@ -33,14 +31,10 @@ protected:
                 QStringList{QStringLiteral("/opt/talvoren/corvelle")} + arguments, m_instanceName);
         return *m_app;
     }
-    void createCodeBook()
-    {
-        QFile book(folders.programFolder() + QStringLiteral("Durid.dat"));
-        ASSERT_TRUE(book.open(QIODevice::WriteOnly));
-    }
+    QString codeBook() const { return folders.programFolder() + QStringLiteral("Durid.dat"); }
+    void createCodeBook() { ASSERT_TRUE(testsupport::writeFile(codeBook(), {})); }
 
-    // A name of its own per test, so neither a running program nor another test counts as a copy.
-    QString m_instanceName = QStringLiteral("corvelle-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    QString m_instanceName = uniqueInstanceName();
     std::unique_ptr<CCorvelleApp> m_app;
 };
 
@@ -103,7 +97,7 @@ TEST_F(AppTest, WithoutACodeBookYesRunsTheUpgradeDialogThatBuildsIt)
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CUpgradeCodeBookDlg"));
     EXPECT_EQ(seams.ui.messageTexts(), (QStringList{kCodeBookQuestion, QStringLiteral("成功升级码本")}));
-    EXPECT_TRUE(QFile::exists(folders.programFolder() + QStringLiteral("Durid.dat")));
+    EXPECT_TRUE(QFile::exists(codeBook()));
 }
 
 TEST_F(AppTest, WithoutACodeBookYesGoesOnWhenTheUpgradeDialogIsLeftWithoutBuilding)
@@ -114,7 +108,7 @@ TEST_F(AppTest, WithoutACodeBookYesGoesOnWhenTheUpgradeDialogIsLeftWithoutBuildi
     EXPECT_EQ(seams.ui.messageTexts(), QStringList{kCodeBookQuestion});
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CUpgradeCodeBookDlg"));
-    EXPECT_FALSE(QFile::exists(folders.programFolder() + QStringLiteral("Durid.dat")));
+    EXPECT_FALSE(QFile::exists(codeBook()));
 }
 
 TEST_F(AppTest, TheUpgradeCommandsRunTheirDialogsAndCtrlNWaitsForTheTestsEnd)

@@ -1,6 +1,7 @@
 // The document: what it takes from the article dialogs, its title, the export and the delete command.
 #include "segmentation/core/frameresources.h"
 #include "tests/segmentation/practicewindow.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -25,11 +26,7 @@ public:
 class DocumentTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        testsupport::registerInputMethod(kImeLayoutId);
-        build();
-    }
+    void SetUp() override { build(); }
 };
 
 TEST_F(DocumentTest, ANewDocumentIsTitledWithTheSuitesName)
@@ -109,22 +106,18 @@ TEST_F(DocumentTest, DeleteSpeaksOnlyWhenThereIsNoUserArticleFile)
 {
     EXPECT_TRUE(frame->commands().route(ID_DELETE_ARTICLE));
     EXPECT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("没有可以删除的文章，请先导入文章")});
-    QFile user(folders.programFolder() + QStringLiteral("user.dat"));
-    ASSERT_TRUE(user.open(QIODevice::WriteOnly));
-    user.close();
+    const QString user = folders.programFolder() + QStringLiteral("user.dat");
+    ASSERT_TRUE(testsupport::writeFile(user, {}));
     seams.ui.clearRecords();
     EXPECT_TRUE(frame->commands().route(ID_DELETE_ARTICLE));
     EXPECT_TRUE(seams.ui.messageTexts().isEmpty());
-    EXPECT_TRUE(user.exists());
+    EXPECT_TRUE(QFile::exists(user));
 }
 
 TEST_F(DocumentTest, ADocumentNamedOnTheCommandLineLendsOnlyItsName)
 {
     const QString path = folders.programFolder() + QStringLiteral("lesson.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not read");
-    file.close();
+    ASSERT_TRUE(testsupport::writeFile(path, "not read"));
     EXPECT_TRUE(document->OnOpenDocument(path, frame.get()));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("lesson.txt - 分词练习"));
     EXPECT_FALSE(document->isLoaded());

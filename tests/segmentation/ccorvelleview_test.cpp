@@ -8,14 +8,13 @@
 #include "segmentation/ui/coptionsdlg.h"
 #include "tests/ime/support/samplecodes.h"
 #include "tests/segmentation/practicewindow.h"
+#include "tests/support/files.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,11 +26,23 @@ namespace {
 
 const QString kTwelve = QStringLiteral("春风吹绿了江南岸边的柳树");
 
+// Answers the options dialog with the test's change, then OK.
+std::function<int(QDialog*)> changedOptions(std::function<void(COptionsDlg&)> change)
+{
+    return [change](QDialog* dialog) {
+        auto* options = qobject_cast<COptionsDlg*>(dialog);
+        EXPECT_NE(options, nullptr);
+        if (!options)
+            return int(QDialog::Rejected);
+        change(*options);
+        options->OnOK();
+        return dialog->result();
+    };
+}
+
 class ViewTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
-
     // Builds the window with an article of the characters loaded.
     void buildWith(const QString& characters, const std::vector<int>& words = {})
     {
@@ -43,7 +54,17 @@ protected:
         view->OnTestStart();
         ASSERT_TRUE(view->isTesting());
     }
+    void startWith(const QString& characters, const std::vector<int>& words = {})
+    {
+        buildWith(characters, words);
+        start();
+    }
     void key(Qt::Key key) { QTest::keyClick(view, key); }
+    void endAfter(int seconds)
+    {
+        tick(seconds);
+        view->OnTestEnd();
+    }
     std::array<qint32, CTestResultDlg::FigureCount> lastResult() const
     {
         return results.isEmpty() ? std::array<qint32, CTestResultDlg::FigureCount>{} : results.back();
@@ -68,8 +89,7 @@ TEST_F(ViewTest, StartingWithoutAnArticleSaysSoAndStaysIdle)
 
 TEST_F(ViewTest, AStartCopiesThePatternAndFiguresAndSetsUpTheTimersAndTheIcon)
 {
-    buildWith(kTwelve, {2, 1, 4, 1, 4});
-    start();
+    startWith(kTwelve, {2, 1, 4, 1, 4});
     EXPECT_EQ(view->typingStatus(), QByteArray("001000010000"));
     EXPECT_EQ(view->figures().article, document->statistics());
     EXPECT_EQ(view->cursorPosition(), 0);
@@ -130,8 +150,7 @@ TEST_F(ViewTest, ATestLocksEveryCommandThatLoadsAnArticleOrRebuildsTheBooks)
 
 TEST_F(ViewTest, TypedCharactersAreJudgedAgainstTheCharacterAtTheCursor)
 {
-    buildWith(kTwelve, {2, 1, 4, 1, 4});
-    start();
+    startWith(kTwelve, {2, 1, 4, 1, 4});
     type(u'春');
     type(u'雨'); // the article has 风 here
     EXPECT_EQ(view->typingStatus().left(3), QByteArray("231"));
@@ -145,8 +164,7 @@ TEST_F(ViewTest, TypedCharactersAreJudgedAgainstTheCharacterAtTheCursor)
 
 TEST_F(ViewTest, CharactersTypedPastTheLastJudgeTheLastAgainAndAllCount)
 {
-    buildWith(QStringLiteral("春风吹绿"));
-    start();
+    startWith(QStringLiteral("春风吹绿"));
     type(QStringLiteral("春风吹"));
     EXPECT_EQ(view->cursorPosition(), 3);
     type(u'绿');
@@ -155,16 +173,14 @@ TEST_F(ViewTest, CharactersTypedPastTheLastJudgeTheLastAgainAndAllCount)
     type(u'雨');
     EXPECT_EQ(view->typingStatus(), QByteArray("2223"));
     EXPECT_EQ(view->cursorPosition(), 3);
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(result(CTestResultDlg::TypedCharacters), 5);
     EXPECT_EQ(result(CTestResultDlg::Accuracy), 3 * 100 / 5);
 }
 
 TEST_F(ViewTest, BackspaceGivesTheCharacterItsWordColourBack)
 {
-    buildWith(kTwelve, {2, 1, 4, 1, 4});
-    start();
+    startWith(kTwelve, {2, 1, 4, 1, 4});
     type(QStringLiteral("春风雨"));
     EXPECT_EQ(view->typingStatus().left(4), QByteArray("2230"));
     key(Qt::Key_Backspace);
@@ -179,14 +195,12 @@ TEST_F(ViewTest, BackspaceGivesTheCharacterItsWordColourBack)
 
 TEST_F(ViewTest, ACharacterTypedWronglyThenRightAfterMovingBackCountsAsCorrect)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'雨');
     key(Qt::Key_Left);
     type(u'春');
     EXPECT_EQ(view->typingStatus().left(1), QByteArray("2"));
-    tick(2);
-    view->OnTestEnd();
+    endAfter(2);
     EXPECT_EQ(result(CTestResultDlg::TypedCharacters), 2);
     EXPECT_EQ(result(CTestResultDlg::Accuracy), 50);
     EXPECT_EQ(result(CTestResultDlg::EffectiveSpeed), 30);
@@ -217,8 +231,7 @@ TEST_F(ViewTest, KeysMoveTheCursorOnlyDuringATestAndDownStopsAtTheLastCharacter)
 
 TEST_F(ViewTest, KeystrokeGroupsCloseAtFourHundredMillisecondsAndTheOpenOneCountsAtTheEnd)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     seams.clock.advance(399);
     type(u'风');
@@ -228,8 +241,7 @@ TEST_F(ViewTest, KeystrokeGroupsCloseAtFourHundredMillisecondsAndTheOpenOneCount
     type(u'绿');
     seams.clock.advance(100);
     type(u'了');
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfTwo), 1);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfThree), 1); // still open at the end
     EXPECT_EQ(result(CTestResultDlg::GroupsOfOne), 0);
@@ -237,21 +249,18 @@ TEST_F(ViewTest, KeystrokeGroupsCloseAtFourHundredMillisecondsAndTheOpenOneCount
 
 TEST_F(ViewTest, TheOpenGroupIsNotCountedWhenTheTestEndsAtTheFirstCharacter)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(QStringLiteral("春风"));
     key(Qt::Key_Left);
     key(Qt::Key_Left);
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfTwo), 0);
     EXPECT_EQ(result(CTestResultDlg::GroupsOfOne), 0);
 }
 
 TEST_F(ViewTest, TheFirstCharacterOfANewTestOpensAGroupOfOne)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(QStringLiteral("春风"));
     view->OnTestEnd();
     start();
@@ -267,8 +276,7 @@ TEST_F(ViewTest, TheClockRunsInItsPaneAndTheLimitEndsTheTestAtThreeMinutes)
 {
     ASSERT_TRUE(writeSetting(settings::TimeLimitOn, 1));
     ASSERT_TRUE(writeSetting(settings::TimeLimitMinutes, 3));
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     tick(1);
     EXPECT_EQ(clockPane(), QStringLiteral("00:00:01"));
@@ -285,16 +293,11 @@ TEST_F(ViewTest, TheClockRunsInItsPaneAndTheLimitEndsTheTestAtThreeMinutes)
 TEST_F(ViewTest, ALimitLoweredBelowTheElapsedTimeLeavesTheEndToTheCommand)
 {
     ASSERT_TRUE(writeSetting(settings::TimeLimitOn, 1));
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     tick(200);
-    onDialog = [](QDialog* dialog) {
-        auto* options = qobject_cast<COptionsDlg*>(dialog);
-        EXPECT_NE(options, nullptr);
-        dialog->findChild<QLineEdit*>(QStringLiteral("Minutes_1024"))->setText(QStringLiteral("3"));
-        options->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) {
+        options.findChild<QLineEdit*>(QStringLiteral("Minutes_1024"))->setText(QStringLiteral("3"));
+    });
     view->OnOptions();
     ASSERT_EQ(view->settings().minutes, 3);
     tick(1000);
@@ -306,8 +309,7 @@ TEST_F(ViewTest, ALimitLoweredBelowTheElapsedTimeLeavesTheEndToTheCommand)
 
 TEST_F(ViewTest, ATestWithoutTimeOrTypingShowsNoResult)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     view->OnTestEnd(); // before the first tick
     start();
@@ -319,11 +321,9 @@ TEST_F(ViewTest, ATestWithoutTimeOrTypingShowsNoResult)
 
 TEST_F(ViewTest, TheResultDialogShowsTheArticlesFiguresBesideTheUsers)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(QStringLiteral("春风吹雨"));
-    tick(30);
-    view->OnTestEnd();
+    endAfter(30);
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(seams.ui.modalWindows()[0].windowTitle, QStringLiteral("测试结果"));
     const auto figures = lastResult();
@@ -340,8 +340,7 @@ TEST_F(ViewTest, TheResultDialogShowsTheArticlesFiguresBesideTheUsers)
 
 TEST_F(ViewTest, TheCursorIconCyclesThroughItsFourPicturesAndFollowsTheCursor)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     for (int expected : {134, 135, 136, 133, 134}) {
         view->OnTimer(CCorvelleView::TIMER_CURSOR_ICON);
         EXPECT_EQ(view->nextCursorIcon(), expected);
@@ -356,8 +355,7 @@ TEST_F(ViewTest, TheCursorIconCyclesThroughItsFourPicturesAndFollowsTheCursor)
 
 TEST_F(ViewTest, AResizeDuringATestRedrawsEverythingAtTheNextTick)
 {
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     type(u'春');
     frame->resize(700, 500);
     QCoreApplication::processEvents();
@@ -456,17 +454,13 @@ TEST_F(ViewTest, TheLayoutChangeRequestIsRefusedOnlyDuringATestWithAutomaticSwit
 
     ASSERT_TRUE(writeSetting(settings::AutoInputMethod, 0));
     frame.reset();
-    build();
-    load(makeArticle(kTwelve));
-    start();
+    startWith(kTwelve);
     EXPECT_TRUE(view->WindowProc(platform::WM_INPUTLANGCHANGEREQUEST, 0, 0));
 }
 
 TEST_F(ViewTest, F1OpensTheHelpFileWhetherOrNotATestRuns)
 {
-    QFile help(helpFilePath());
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.close();
+    ASSERT_TRUE(testsupport::writeFile(helpFilePath(), {}));
     buildWith(kTwelve);
     key(Qt::Key_F1);
     start();
@@ -477,11 +471,9 @@ TEST_F(ViewTest, F1OpensTheHelpFileWhetherOrNotATestRuns)
 TEST_F(ViewTest, OptionsTakeTheColoursAndWithoutSegmentationEveryWordHasTheFirstColour)
 {
     buildWith(kTwelve);
-    onDialog = [](QDialog* dialog) {
-        dialog->findChild<QCheckBox*>(QStringLiteral("SegmentationDisplay_1018"))->setChecked(false);
-        qobject_cast<COptionsDlg*>(dialog)->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) {
+        options.findChild<QCheckBox*>(QStringLiteral("SegmentationDisplay_1018"))->setChecked(false);
+    });
     view->OnOptions();
     EXPECT_FALSE(view->settings().segmentationDisplay);
     EXPECT_EQ(view->settings().alternateColor2, view->settings().alternateColor1);
@@ -496,29 +488,25 @@ TEST_F(ViewTest, OptionsTakeTheColoursAndWithoutSegmentationEveryWordHasTheFirst
 TEST_F(ViewTest, TheCursorIconStandsOnTheArticlesBackgroundAlsoAfterTheOptionsChangeIt)
 {
     ASSERT_TRUE(writeSetting(settings::BackgroundColor, 0xE0F0FF));
-    buildWith(kTwelve);
-    start();
+    startWith(kTwelve);
     EXPECT_EQ(view->cursorIcon()->palette().color(QPalette::Window), QColor(0xFF, 0xF0, 0xE0));
-    onDialog = [](QDialog* dialog) {
-        auto* options = qobject_cast<COptionsDlg*>(dialog);
-        options->OnRestoreDefaultColors();
-        options->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) { options.OnRestoreDefaultColors(); });
     view->OnOptions();
     EXPECT_EQ(view->cursorIcon()->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
-// Typing through the built-in input method itself.
+// Typing through the built-in input method itself, into a test already running.
 class ViewTypingTest : public ViewTest
 {
 protected:
     void SetUp() override
     {
-        ViewTest::SetUp();
         ASSERT_TRUE(imetest::writeSampleFiles(folders.systemFolder()));
         inputMethod = &platform::ime::InputMethod::install();
         inputMethod->reloadFiles();
+        buildWith(QStringLiteral("木好的木"));
+        view->setFocus();
+        start();
     }
     void TearDown() override
     {
@@ -531,9 +519,6 @@ protected:
 
 TEST_F(ViewTypingTest, ATestSwitchesTheInputMethodOnAndCountsTheDigitsOfEachCode)
 {
-    buildWith(QStringLiteral("木好的木"));
-    view->setFocus();
-    start();
     EXPECT_NE(platform::KeyboardLayouts::instance().activeLayoutId(), platform::kUsEnglishLayoutId);
     QTest::keyClicks(view, QStringLiteral("4040"));
     EXPECT_EQ(view->typingStatus(), QByteArray("2101"));
@@ -542,17 +527,13 @@ TEST_F(ViewTypingTest, ATestSwitchesTheInputMethodOnAndCountsTheDigitsOfEachCode
     EXPECT_EQ(view->typingStatus(), QByteArray("2221"));
     EXPECT_EQ(view->figures().keystrokes, 6);
     EXPECT_EQ(view->figures().typed, 3);
-    tick(1);
-    view->OnTestEnd();
+    endAfter(1);
     EXPECT_EQ(platform::KeyboardLayouts::instance().activeLayoutId(), platform::kUsEnglishLayoutId);
     EXPECT_EQ(result(CTestResultDlg::UserKeystrokes), 6);
 }
 
 TEST_F(ViewTypingTest, CtrlSpaceCannotLeaveTheInputMethodDuringATest)
 {
-    buildWith(QStringLiteral("木好的木"));
-    view->setFocus();
-    start();
     const QByteArray during = platform::KeyboardLayouts::instance().activeLayoutId();
     QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(platform::KeyboardLayouts::instance().activeLayoutId(), during);
@@ -565,6 +546,8 @@ TEST_F(ViewTypingTest, CtrlSpaceCannotLeaveTheInputMethodDuringATest)
 // The input method not installed.
 class MissingInputMethodTest : public PracticeWindowTest
 {
+protected:
+    MissingInputMethodTest() : PracticeWindowTest(false) {}
 };
 
 TEST_F(MissingInputMethodTest, AtConstructionItIsToldAndTestsRunWithoutSwitching)
@@ -588,11 +571,9 @@ TEST_F(MissingInputMethodTest, AtTheFirstSwitchItIsToldAndTheProgramEndsWithOne)
     build();
     EXPECT_TRUE(seams.ui.messageTexts().isEmpty());
     load(makeArticle(kTwelve));
-    onDialog = [](QDialog* dialog) {
-        dialog->findChild<QCheckBox*>(QStringLiteral("AutoInputMethod_1021"))->setChecked(true);
-        qobject_cast<COptionsDlg*>(dialog)->OnOK();
-        return dialog->result();
-    };
+    onDialog = changedOptions([](COptionsDlg& options) {
+        options.findChild<QCheckBox*>(QStringLiteral("AutoInputMethod_1021"))->setChecked(true);
+    });
     view->OnOptions();
     view->OnTestStart();
     EXPECT_EQ(seams.ui.messageTexts(),

@@ -2,10 +2,10 @@
 #include "platform/gbk.h"
 #include "segmentation/core/filtersymbols.h"
 #include "segmentation/ui/cfiltersymbolsdlg.h"
+#include "tests/support/files.h"
 #include "tests/support/fulldisk.h"
 #include "tests/support/installedseams.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,14 +17,18 @@ namespace {
 class FilterSymbolsDlgTest : public testsupport::SandboxedTest
 {
 protected:
-    QByteArray fileBytes() const
-    {
-        QFile file(segmentation::filterFilePath(folders.programFolder()));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QString filePath() const { return segmentation::filterFilePath(folders.programFolder()); }
+    QByteArray fileBytes() const { return testsupport::readFile(filePath()); }
     template <typename T> T* control(const char* name) { return dialog.findChild<T*>(QLatin1String(name)); }
     void click(const char* button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
     QListWidget* list() { return control<QListWidget>("SymbolList_1000"); }
+    // Deletes the first symbol, the question answered with yes.
+    void deleteFirst()
+    {
+        list()->setCurrentRow(0);
+        seams.ui.queueMessageBoxAnswer(platform::IDYES);
+        click("Delete_1019");
+    }
 
     CFilterSymbolsDlg dialog;
 };
@@ -74,9 +78,7 @@ TEST_F(FilterSymbolsDlgTest, DeleteAsksFirstAndNeedsASelection)
 TEST_F(FilterSymbolsDlgTest, CancelLeavesTheFileAsItWas)
 {
     const QByteArray before = fileBytes();
-    list()->setCurrentRow(0);
-    seams.ui.queueMessageBoxAnswer(platform::IDYES);
-    click("Delete_1019");
+    deleteFirst();
     click("Cancel_2");
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(fileBytes(), before);
@@ -86,9 +88,7 @@ TEST_F(FilterSymbolsDlgTest, AFailedWriteIsReportedAndKeepsTheDialogAndTheOldFil
 {
     const QByteArray before = fileBytes();
     dialog.show();
-    list()->setCurrentRow(0);
-    seams.ui.queueMessageBoxAnswer(platform::IDYES);
-    click("Delete_1019");
+    deleteFirst();
     {
         testsupport::FullDisk full;
         click("Ok_1");
@@ -102,10 +102,7 @@ TEST_F(FilterSymbolsDlgTest, AFailedWriteIsReportedAndKeepsTheDialogAndTheOldFil
 TEST_F(FilterSymbolsDlgTest, LinesThatAreNotGbkAreWrittenBackUnchanged)
 {
     const QByteArray damaged = "\xA3\xAC          \xFF\x30 broken\r\n\x81\r\n";
-    QFile file(segmentation::filterFilePath(folders.programFolder()));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(damaged);
-    file.close();
+    ASSERT_TRUE(testsupport::writeFile(filePath(), damaged));
     CFilterSymbolsDlg reopened;
     QTest::mouseClick(reopened.findChild<QPushButton*>(QStringLiteral("Ok_1")), Qt::LeftButton);
     EXPECT_EQ(fileBytes(), damaged);

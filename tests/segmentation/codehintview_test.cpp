@@ -49,7 +49,6 @@ class CodeHintViewTest : public PracticeWindowTest
 protected:
     void SetUp() override
     {
-        testsupport::registerInputMethod(kImeLayoutId);
         ASSERT_EQ(
             booktest::buildCodeBook(folders.programFolder(), folders.systemFolder(), kCharacters, kWords),
             QString());

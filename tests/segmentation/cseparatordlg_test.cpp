@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -54,37 +55,33 @@ TEST_F(SeparatorDlgTest, OpensOnTheDefaultTwoBlanksWithTheThreeItems)
     EXPECT_EQ(segmentation::readOrCreateSeparator(), "  ");
 }
 
-TEST_F(SeparatorDlgTest, TabChosenIsStoredAsATabAndShownAgain)
+// TAB chosen, or a separator typed over ENTER: stored, shown again on reopening, and kept by OK there.
+TEST_F(SeparatorDlgTest, ChosenAndTypedSeparatorsAreStoredAndShownAgain)
 {
-    {
-        CSeparatorDlg dialog;
-        dialog.show();
-        chooseItem(dialog, 1);
-        EXPECT_EQ(edit(dialog)->text(), QStringLiteral("TAB"));
-        clickOk(dialog);
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
-    EXPECT_EQ(segmentation::readOrCreateSeparator(), "\t");
-    CSeparatorDlg reopened;
-    reopened.show();
-    EXPECT_EQ(edit(reopened)->text(), QStringLiteral("TAB"));
-    clickOk(reopened); // confirming what is shown keeps the TAB
-    EXPECT_EQ(segmentation::readOrCreateSeparator(), "\t");
-}
-
-TEST_F(SeparatorDlgTest, TypedSeparatorsAreStoredAsTypedAndShownAgain)
-{
-    for (const QString& typed : {QStringLiteral("．"), QStringLiteral(" | "), QStringLiteral("TA")}) {
+    const std::tuple<int, QString, QByteArray> cases[] = {
+        {1, QStringLiteral("TAB"), "\t"},
+        {0, QStringLiteral("．"), platform::gbk::encode(QStringLiteral("．"))},
+        {0, QStringLiteral(" | "), " | "},
+        {0, QStringLiteral("TA"), "TA"},
+    };
+    for (const auto& [row, shown, stored] : cases) {
+        SCOPED_TRACE(shown.toStdString());
         {
             CSeparatorDlg dialog;
             dialog.show();
-            chooseItem(dialog, 0);
-            type(dialog, typed);
+            chooseItem(dialog, row);
+            if (row == 0)
+                type(dialog, shown);
+            EXPECT_EQ(edit(dialog)->text(), shown);
             clickOk(dialog);
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
         }
-        EXPECT_EQ(segmentation::readOrCreateSeparator(), platform::gbk::encode(typed));
+        EXPECT_EQ(segmentation::readOrCreateSeparator(), stored);
         CSeparatorDlg reopened;
-        EXPECT_EQ(edit(reopened)->text(), typed);
+        reopened.show();
+        EXPECT_EQ(edit(reopened)->text(), shown);
+        clickOk(reopened);
+        EXPECT_EQ(segmentation::readOrCreateSeparator(), stored);
     }
 }
 

@@ -5,7 +5,6 @@
 #include "segmentation/ui/logfontconversion.h"
 #include "tests/support/installedseams.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <gtest/gtest.h>

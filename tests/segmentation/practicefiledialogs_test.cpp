@@ -10,6 +10,7 @@
 #include "segmentation/ui/csavearticleasdlg.h"
 #include "segmentation/ui/cseparatordlg.h"
 #include "tests/segmentation/practicewindow.h"
+#include "tests/support/files.h"
 #include "tests/support/fulldisk.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QUuid>
 #include <gtest/gtest.h>
 
 using namespace practicetest;
@@ -27,11 +27,7 @@ using namespace segmentation;
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testsupport::readFile;
 
 QByteArray gbk(const char16_t* text)
 {
@@ -66,7 +62,6 @@ QString shownText(QWidget* dialog)
 class PracticeFilesTest : public PracticeWindowTest
 {
 protected:
-    void SetUp() override { testsupport::registerInputMethod(kImeLayoutId); }
     QString path(const QString& name) const { return folders.programFolder() + name; }
     QStringList files() const { return QDir(folders.programFolder()).entryList(QDir::Files); }
     // The dialog answered by choosing each file in turn with the button, then OK.
@@ -82,6 +77,13 @@ protected:
             return dialog->result();
         };
     }
+    // Opens the export dialog on the imported article.
+    int exportArticle(CSaveArticleAsDlg& dialog)
+    {
+        const Article article = importedArticle();
+        return dialog.DoModalWithArticle(article.segmentationPattern, article.text, 7);
+    }
+
     QString shown; // what the dialog's box showed before OK
 };
 
@@ -174,8 +176,7 @@ TEST_F(PracticeFilesTest, ExportOkBeforeAPathAsksForOneInsteadOfWritingDotTxt)
     build(QStringLiteral("/t"));
     CSaveArticleAsDlg dialog(frame.get());
     answerWith("SelectPath_1006", {});
-    const Article article = importedArticle();
-    EXPECT_EQ(dialog.DoModalWithArticle(article.segmentationPattern, article.text, 7), QDialog::Rejected);
+    EXPECT_EQ(exportArticle(dialog), QDialog::Rejected);
     EXPECT_EQ(seams.ui.fileDialogs().size(), 1); // cancelled
     EXPECT_EQ(files(), QStringList());
     EXPECT_FALSE(QFile::exists(QStringLiteral(".txt")));
@@ -207,8 +208,7 @@ TEST_F(PracticeFilesTest, ASeparatorChosenBeforeAPathIsShownAtOnceAndCancelChang
         click(shownDialog, "Ok_1");
         return shownDialog->result();
     };
-    const Article article = importedArticle();
-    dialog.DoModalWithArticle(article.segmentationPattern, article.text, 7);
+    exportArticle(dialog);
     EXPECT_EQ(readOrCreateSeparator(), "\t");
     EXPECT_EQ(dialog.fileText(), gbk(u"春风\t吹\t绿了\t江南"));
     EXPECT_EQ(shownText(&dialog), QStringLiteral("春风\t吹\t绿了\t江南"));
@@ -219,8 +219,7 @@ TEST_F(PracticeFilesTest, AnExportThatFailsSaysWhyAndStaysOpen)
     build(QStringLiteral("/t"));
     CSaveArticleAsDlg dialog(frame.get());
     onDialog = [](QDialog*) { return int(QDialog::Rejected); };
-    const Article article = importedArticle();
-    dialog.DoModalWithArticle(article.segmentationPattern, article.text, 7);
+    exportArticle(dialog);
     seams.ui.queueFileName(path(QStringLiteral("a")));
     dialog.OnSelectPath();
     {
@@ -235,11 +234,9 @@ TEST_F(PracticeFilesTest, AnExportThatFailsSaysWhyAndStaysOpen)
 
 TEST_F(PracticeFilesTest, ASavedArticleOpensAfterARestartWithItsFiguresAndATeacherExportsItLineByLine)
 {
-    QFile book(path(QStringLiteral("Durid.dat")));
-    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
-    book.close();
+    ASSERT_TRUE(testsupport::writeFile(path(QStringLiteral("Durid.dat")), {}));
     ASSERT_TRUE(writeSeparator("\n"));
-    const QString instance = QStringLiteral("corvelle-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    const QString instance = uniqueInstanceName();
     {
         CCorvelleApp app({QStringLiteral("corvelle"), QStringLiteral("/t")}, instance);
         ASSERT_TRUE(app.InitInstance());

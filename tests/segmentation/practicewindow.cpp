@@ -5,8 +5,10 @@
 #include "platform/programexit.h"
 #include "segmentation/core/frameresources.h"
 #include "segmentation/ui/ccorvelleapp.h"
+#include "tests/support/layoutregistration.h"
 
 #include <QTest>
+#include <QUuid>
 
 using namespace platform;
 using namespace segmentation;
@@ -23,7 +25,7 @@ Article makeArticle(const QString& characters, const std::vector<int>& wordLengt
     char digit = kEvenWordDigit;
     for (int length : lengths) {
         article.segmentationPattern.append(length, digit);
-        digit = digit == kEvenWordDigit ? kOddWordDigit : kEvenWordDigit;
+        digit = nextWordDigit(digit);
     }
     article.shortCodePattern = article.segmentationPattern;
     for (int i = 0; i < kArticleStatistics; ++i)
@@ -37,9 +39,16 @@ WPARAM imeChar(QChar character)
     return bytes.size() == 2 ? WPARAM(uchar(bytes[0])) << 8 | uchar(bytes[1]) : WPARAM(uchar(bytes[0]));
 }
 
-PracticeWindowTest::PracticeWindowTest()
+QString uniqueInstanceName()
+{
+    return QStringLiteral("corvelle-test-") + QUuid::createUuid().toString(QUuid::Id128);
+}
+
+PracticeWindowTest::PracticeWindowTest(bool imeInstalled)
 {
     KeyboardLayouts::instance().reset();
+    if (imeInstalled)
+        testsupport::registerInputMethod("E0250804");
     setProgramEnder([this](int exitCode) { programEnds.append(exitCode); });
     seams.ui.setModalHandler([this](QDialog* dialog) {
         if (auto* result = qobject_cast<CTestResultDlg*>(dialog)) {

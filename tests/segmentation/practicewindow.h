@@ -9,7 +9,6 @@
 #include "segmentation/ui/cmainframe.h"
 #include "segmentation/ui/ctestresultdlg.h"
 #include "tests/support/installedseams.h"
-#include "tests/support/layoutregistration.h"
 
 #include <QList>
 #include <functional>
@@ -25,13 +24,15 @@ segmentation::Article makeArticle(const QString& characters, const std::vector<i
 // The ime-char the input method delivers for a character: its GBK code, lead byte high.
 platform::WPARAM imeChar(QChar character);
 
-// The layout id the tests register the input method under.
-inline constexpr const char* kImeLayoutId = "E0250804";
+// A program instance name of its own per test, so neither a running program nor another test counts
+// as a copy.
+QString uniqueInstanceName();
 
 class PracticeWindowTest : public testsupport::SandboxedTest
 {
 protected:
-    PracticeWindowTest();
+    // With the input method registered as an installation leaves it, unless the test wants it missing.
+    explicit PracticeWindowTest(bool imeInstalled = true);
     ~PracticeWindowTest() override;
 
     // The frame, document and view, wired as the start-up wires them, shown at the given size.
