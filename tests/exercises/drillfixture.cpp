@@ -41,6 +41,16 @@ int fiveOrSeven(int row)
 
 } // namespace
 
+QColor background(const QLineEdit* box)
+{
+    return box->palette().color(QPalette::Base);
+}
+
+bool imeSelected()
+{
+    return platform::KeyboardLayouts::instance().activeLayoutId() == QByteArray("E0200804");
+}
+
 const QList<Member>& members()
 {
     static const QList<Member> list = {
@@ -149,18 +159,18 @@ void DrillTest::drawRows(const QList<int>& rows, int recordCount)
     seams.random.setValues(values);
 }
 
-void DrillTest::drawSpreadPage(const Member& member)
+void DrillTest::drawSpreadPage(int pageSize)
 {
     QList<float> values;
-    for (int k = 0; k < member.pageSize; ++k)
-        values.append(static_cast<float>((k + 0.5) / member.pageSize));
+    for (int k = 0; k < pageSize; ++k)
+        values.append(static_cast<float>((k + 0.5) / pageSize));
     seams.random.setValues(values);
 }
 
-void DrillTest::drawFirstRows(const Member& member, int recordCount)
+void DrillTest::drawFirstRows(int pageSize, int recordCount)
 {
     QList<int> rows;
-    for (int k = 0; k < member.pageSize; ++k)
+    for (int k = 0; k < pageSize; ++k)
         rows.append(k);
     drawRows(rows, recordCount);
 }

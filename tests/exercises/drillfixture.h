@@ -5,6 +5,7 @@
 #include "tests/exercises/lessondatabase.h"
 #include "tests/support/installedseams.h"
 
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,13 @@ class InputMethod;
 }
 
 namespace drilltest {
+
+// How an answer box or an article's mark shows a right and a wrong answer.
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kRed(255, 0, 0);
+QColor background(const QLineEdit* box);
+// Whether the input method's keyboard layout is the active one.
+bool imeSelected();
 
 // One drill window as the lessons table and the members table describe it.
 struct Member
@@ -51,9 +59,9 @@ protected:
     exercises::DrillWindow* openWindow(const Member& member);
     // The next page draws these row positions (in a table of recordCount rows), in order.
     void drawRows(const QList<int>& rows, int recordCount);
-    void drawFirstRows(const Member& member, int recordCount);
+    void drawFirstRows(int pageSize, int recordCount);
     // A page's draws spread evenly over the table, whatever its size.
-    void drawSpreadPage(const Member& member);
+    void drawSpreadPage(int pageSize);
     void start();
 
     QLineEdit* box(int k) const;

@@ -24,7 +24,7 @@ TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
     ASSERT_NE(openWindow(m), nullptr);
     ASSERT_FALSE(m_window->loadFailed());
 
-    drawSpreadPage(m);
+    drawSpreadPage(m.pageSize);
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty()) << seams.ui.messageTexts().join(u'|').toStdString();
     for (int k = 0; k < m.pageSize; ++k) {
@@ -61,7 +61,7 @@ TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
     Module1::gDatabase = platform::dao::Database::open(folders.copySampleDatabase(&error));
     const Member& m = members()[2];
     ASSERT_NE(openWindow(m), nullptr);
-    drawSpreadPage(m);
+    drawSpreadPage(m.pageSize);
     start();
     ASSERT_TRUE(inputMethod.isOn());
 

@@ -18,7 +18,7 @@ protected:
         DrillTest::SetUp();
         useLesson(members()[2], 30);
         ASSERT_NE(openWindow(members()[2]), nullptr);
-        drawFirstRows(members()[2], 30);
+        drawFirstRows(members()[2].pageSize, 30);
     }
     QLineEdit* txtTime() const { return child<QLineEdit>(QStringLiteral("TxtTime")); }
     void enterAndLeave(const QString& text)
@@ -159,7 +159,7 @@ TEST_P(StartWithAnUncheckedEntry, CountsDownFromTenAndReckonsTheTimeRun)
     const Member& m = GetParam();
     useLesson(m, m.pageSize + 8);
     ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, m.pageSize + 8);
+    drawFirstRows(m.pageSize, m.pageSize + 8);
     auto* txtTime = child<QLineEdit>(QStringLiteral("TxtTime"));
     button("Command4")->setFocus();
     txtTime->setText(QStringLiteral("75"));

@@ -1,12 +1,10 @@
 // The drill family through its real widgets: the behaviour the six windows share.
 #include "tests/exercises/drillfixture.h"
 
-#include "platform/keyboard.h"
 #include "platform/uiservice.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 
-#include <QApplication>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
@@ -14,19 +12,6 @@
 
 namespace drilltest {
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kWhite(255, 255, 255);
-
-QColor background(QLineEdit* box)
-{
-    return box->palette().color(QPalette::Base);
-}
-
-bool imeSelected()
-{
-    return platform::KeyboardLayouts::instance().activeLayoutId() == QByteArray("E0200804");
-}
 
 class DrillMember : public DrillTest, public ::testing::WithParamInterface<Member>
 {
@@ -38,7 +23,7 @@ protected:
         const int rows = rowCount ? rowCount : m.pageSize + 8;
         useLesson(m, rows);
         ASSERT_NE(openWindow(m), nullptr);
-        drawFirstRows(m, rows);
+        drawFirstRows(m.pageSize, rows);
         start();
     }
     int pageSize() const { return GetParam().pageSize; }
@@ -271,7 +256,7 @@ TEST_P(DrillMember, AtZeroTheSoundPlaysAndTheScoresShowTheFullTime)
     const Member& m = GetParam();
     useLesson(m, m.pageSize + 8);
     ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, m.pageSize + 8);
+    drawFirstRows(m.pageSize, m.pageSize + 8);
     child<QLineEdit>(QStringLiteral("TxtTime"))->setText(QStringLiteral("1"));
     start();
     type(0, wrongAnswer(0));
@@ -400,7 +385,7 @@ TEST_P(DrillMember, TooFewCompleteRowsGiveTheMessage)
     rows[2].word = QString();
     useLesson(QString::fromUtf8(m.table), rows);
     ASSERT_NE(openWindow(m), nullptr);
-    drawSpreadPage(m);
+    drawSpreadPage(m.pageSize);
     start();
     EXPECT_EQ(seams.ui.messageBoxes().size(), 1);
     EXPECT_TRUE(button("CmdStart")->isEnabled());
@@ -446,7 +431,7 @@ TEST_F(DrillTest, TenMinutesOfTwoCharacterWordsShowTheFullTime)
     const int rows = 40;
     useLesson(m, rows);
     ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, rows);
+    drawFirstRows(m.pageSize, rows);
     start();
     // 120 words, of which 100 right: every sixth is wrong.
     for (int n = 0; n < 120; ++n) {
@@ -467,7 +452,7 @@ TEST_F(DrillTest, ManyCharacterWordsAreJudgedAtTheirOwnLength)
     const Member& m = members()[5];
     useLesson(m, 12);
     ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, 12);
+    drawFirstRows(m.pageSize, 12);
     start();
     ASSERT_EQ(item(0)->text().size(), 5);
     ASSERT_EQ(item(1)->text().size(), 7);
@@ -486,7 +471,7 @@ TEST_F(DrillTest, WordCommittedByTheInputMethodIsJudgedAtOnce)
     const Member& m = members()[2];
     useLesson(m, 24);
     ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, 24);
+    drawFirstRows(m.pageSize, 24);
     start();
     commit(0, item(0)->text());
     EXPECT_EQ(m_window->correctCount(), 2);
@@ -529,7 +514,7 @@ TEST_F(DrillTest, LessonWithItsWordColumnRenamedGivesTheMessageAtStart)
     ASSERT_TRUE(rename.exec(QStringLiteral("ALTER TABLE jiandan RENAME COLUMN wenzhi TO wenzi")));
     ASSERT_NE(openWindow(m), nullptr);
     ASSERT_FALSE(m_window->loadFailed());
-    drawFirstRows(m, 40);
+    drawFirstRows(m.pageSize, 40);
     start();
     EXPECT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("读取数据库错误，请重新安装本软件")});
     EXPECT_TRUE(m_endedWith.isEmpty());

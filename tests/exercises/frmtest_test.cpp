@@ -25,9 +25,6 @@
 namespace drilltest {
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kRed(255, 0, 0);
-
 // n distinct characters.
 QString article(int n)
 {
@@ -122,7 +119,7 @@ TEST_F(ArticleTest, StartLaysOutFifteenToARowAndSwitchesToTheInputMethod)
     EXPECT_TRUE(indicator()->isVisible());
     EXPECT_FALSE(find<QWidget>("Picture2")->isVisible());
     EXPECT_TRUE(find<QWidget>("VScroll2")->isVisible());
-    EXPECT_EQ(platform::KeyboardLayouts::instance().activeLayoutId(), QByteArray("E0200804"));
+    EXPECT_TRUE(imeSelected());
     commit(article(15));
     // Character 16 starts the second row.
     EXPECT_EQ(m_test->articlePos(), 16);
@@ -233,10 +230,7 @@ TEST_F(ArticleTest, CheckCountsTheMarksOfTheWholeArticle)
 
 TEST_F(ArticleTest, ArticleWithoutTextIsNotLaidOut)
 {
-    useArticles({{QStringLiteral("empty"), QString()}});
-    open();
-    list()->setCurrentRow(0);
-    press("CmdStart");
+    openAndStart(QString());
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
     EXPECT_EQ(m_test->articleLength(), 0);
     EXPECT_TRUE(find<QWidget>("Picture2")->isVisible());
