@@ -125,6 +125,14 @@ void DrillTest::useLesson(const Member& member, int rowCount)
     useLesson(QString::fromUtf8(member.table), makeRows(rowCount, member.wordLength));
 }
 
+void DrillTest::useSampleDatabase()
+{
+    QString error;
+    const QString path = folders.copySampleDatabase(&error);
+    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    Module1::gDatabase = platform::dao::Database::open(path);
+}
+
 exercises::DrillWindow* DrillTest::openWindow(const Member& member)
 {
     Module1::gExerciseTitle = QString::fromUtf8(member.title);

@@ -54,6 +54,8 @@ protected:
     // The lesson file with one table, opened as the shared database.
     void useLesson(const QString& table, const QList<LessonRow>& rows);
     void useLesson(const Member& member, int rowCount);
+    // The staged sample database, copied into the program folder and opened as the shared database.
+    void useSampleDatabase();
     QDialog* openDialogWindow(const QString& windowName, const QString& title);
     // Opens the window by name, as the main window does, shown and active.
     exercises::DrillWindow* openWindow(const Member& member);

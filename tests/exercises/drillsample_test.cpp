@@ -17,10 +17,7 @@ class SampleLesson : public DrillTest, public ::testing::WithParamInterface<Memb
 TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
 {
     const Member& m = GetParam();
-    QString error;
-    const QString path = folders.copySampleDatabase(&error);
-    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
-    Module1::gDatabase = platform::dao::Database::open(path);
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     ASSERT_NE(openWindow(m), nullptr);
     ASSERT_FALSE(m_window->loadFailed());
 
@@ -46,19 +43,11 @@ TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
 INSTANTIATE_TEST_SUITE_P(Lessons, SampleLesson, ::testing::ValuesIn(lessons()),
                          [](const auto& info) { return memberName(info.param); });
 
-} // namespace
-} // namespace drilltest
-
-namespace drilltest {
-namespace {
-
 // The road a learner takes: the built-in input method turns the shown codes into the words.
 TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
 {
     platform::ime::InputMethod& inputMethod = installSampleInputMethod();
-
-    QString error;
-    Module1::gDatabase = platform::dao::Database::open(folders.copySampleDatabase(&error));
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     const Member& m = members()[2];
     ASSERT_NE(openWindow(m), nullptr);
     drawSpreadPage(m.pageSize);

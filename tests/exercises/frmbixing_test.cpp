@@ -202,8 +202,7 @@ class SamplePictureLesson : public PictureDrill, public ::testing::WithParamInte
 
 TEST_P(SamplePictureLesson, RunsAPageTypedOnTheKeypad)
 {
-    QString error;
-    ASSERT_FALSE(folders.copySampleDatabase(&error).isEmpty()) << error.toStdString();
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     open(QString::fromUtf8(GetParam()));
     drawSpreadPage(kPage);
     start();

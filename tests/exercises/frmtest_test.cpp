@@ -355,8 +355,7 @@ TEST_F(ArticleTest, ClosingSwitchesBackAndPutsTheAnswerBoxsProcedureBack)
 TEST_F(ArticleTest, SampleArticleTypedThroughTheInputMethod)
 {
     platform::ime::InputMethod& inputMethod = installSampleInputMethod();
-    QString error;
-    Module1::gDatabase = platform::dao::Database::open(folders.copySampleDatabase(&error));
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     // A code of each character, from the input method's own files.
     const platform::ime::LoadedTable loaded = platform::ime::loadCodeTable(folders.systemFolder());
     ASSERT_TRUE(loaded.table);
