@@ -183,6 +183,13 @@ void DrillTest::drawFirstRows(int pageSize, int recordCount)
     drawRows(rows, recordCount);
 }
 
+void DrillTest::openOnFirstRows(const Member& member, int rowCount)
+{
+    useLesson(member, rowCount);
+    ASSERT_NE(openWindow(member), nullptr);
+    drawFirstRows(member.pageSize, rowCount);
+}
+
 void DrillTest::start()
 {
     button("CmdStart")->click();

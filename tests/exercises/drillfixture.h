@@ -64,6 +64,8 @@ protected:
     void drawFirstRows(int pageSize, int recordCount);
     // A page's draws spread evenly over the table, whatever its size.
     void drawSpreadPage(int pageSize);
+    // The member's lesson of rowCount rows, its window opened and the first page's draws set.
+    void openOnFirstRows(const Member& member, int rowCount);
     void start();
 
     QLineEdit* box(int k) const;

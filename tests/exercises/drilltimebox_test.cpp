@@ -16,9 +16,7 @@ protected:
     void SetUp() override
     {
         DrillTest::SetUp();
-        useLesson(members()[2], 30);
-        ASSERT_NE(openWindow(members()[2]), nullptr);
-        drawFirstRows(members()[2].pageSize, 30);
+        openOnFirstRows(members()[2], 30);
     }
     QLineEdit* txtTime() const { return child<QLineEdit>(QStringLiteral("TxtTime")); }
     void enterAndLeave(const QString& text)
@@ -157,9 +155,7 @@ class StartWithAnUncheckedEntry : public DrillTest, public ::testing::WithParamI
 TEST_P(StartWithAnUncheckedEntry, CountsDownFromTenAndReckonsTheTimeRun)
 {
     const Member& m = GetParam();
-    useLesson(m, m.pageSize + 8);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m.pageSize, m.pageSize + 8);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(m, m.pageSize + 8));
     auto* txtTime = child<QLineEdit>(QStringLiteral("TxtTime"));
     button("Command4")->setFocus();
     txtTime->setText(QStringLiteral("75"));

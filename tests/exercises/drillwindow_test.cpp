@@ -19,11 +19,7 @@ protected:
     // A lesson a little larger than a page, opened and started on its first rows.
     void openAndStart(int rowCount = 0)
     {
-        const Member& m = GetParam();
-        const int rows = rowCount ? rowCount : m.pageSize + 8;
-        useLesson(m, rows);
-        ASSERT_NE(openWindow(m), nullptr);
-        drawFirstRows(m.pageSize, rows);
+        ASSERT_NO_FATAL_FAILURE(openOnFirstRows(GetParam(), rowCount ? rowCount : pageSize() + 8));
         start();
     }
     int pageSize() const { return GetParam().pageSize; }
@@ -254,9 +250,7 @@ TEST_P(DrillMember, StopAfterThirtyStepsShowsTheElapsedHalfMinute)
 TEST_P(DrillMember, AtZeroTheSoundPlaysAndTheScoresShowTheFullTime)
 {
     const Member& m = GetParam();
-    useLesson(m, m.pageSize + 8);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m.pageSize, m.pageSize + 8);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(m, m.pageSize + 8));
     child<QLineEdit>(QStringLiteral("TxtTime"))->setText(QStringLiteral("1"));
     start();
     type(0, wrongAnswer(0));
@@ -428,10 +422,7 @@ INSTANTIATE_TEST_SUITE_P(Lessons, DrillLesson, ::testing::ValuesIn(lessons()),
 TEST_F(DrillTest, TenMinutesOfTwoCharacterWordsShowTheFullTime)
 {
     const Member& m = members()[2];
-    const int rows = 40;
-    useLesson(m, rows);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m.pageSize, rows);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(m, 40));
     start();
     // 120 words, of which 100 right: every sixth is wrong.
     for (int n = 0; n < 120; ++n) {
@@ -449,10 +440,7 @@ TEST_F(DrillTest, TenMinutesOfTwoCharacterWordsShowTheFullTime)
 
 TEST_F(DrillTest, ManyCharacterWordsAreJudgedAtTheirOwnLength)
 {
-    const Member& m = members()[5];
-    useLesson(m, 12);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m.pageSize, 12);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(members()[5], 12));
     start();
     ASSERT_EQ(item(0)->text().size(), 5);
     ASSERT_EQ(item(1)->text().size(), 7);
@@ -468,10 +456,7 @@ TEST_F(DrillTest, ManyCharacterWordsAreJudgedAtTheirOwnLength)
 
 TEST_F(DrillTest, WordCommittedByTheInputMethodIsJudgedAtOnce)
 {
-    const Member& m = members()[2];
-    useLesson(m, 24);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m.pageSize, 24);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(members()[2], 24));
     start();
     commit(0, item(0)->text());
     EXPECT_EQ(m_window->correctCount(), 2);
