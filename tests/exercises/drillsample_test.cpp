@@ -5,8 +5,6 @@
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 
-#include <QTest>
-
 namespace drilltest {
 namespace {
 

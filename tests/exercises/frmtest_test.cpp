@@ -10,11 +10,10 @@
 #include "platform/ime/inputmethod.h"
 #include "platform/keyboard.h"
 #include "platform/windowproc.h"
-#include "shell/exerciseregistry.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QListWidget>
 #include <QScrollBar>
