@@ -13,6 +13,7 @@
 #include <QInputMethodEvent>
 #include <QTest>
 #include <algorithm>
+#include <numeric>
 
 namespace drilltest {
 namespace {
@@ -44,6 +45,13 @@ int fiveOrSeven(int row)
 QColor background(const QLineEdit* box)
 {
     return box->palette().color(QPalette::Base);
+}
+
+QList<int> rowRange(int first, int count)
+{
+    QList<int> rows(count);
+    std::iota(rows.begin(), rows.end(), first);
+    return rows;
 }
 
 bool imeSelected()
@@ -177,10 +185,7 @@ void DrillTest::drawSpreadPage(int pageSize)
 
 void DrillTest::drawFirstRows(int pageSize, int recordCount)
 {
-    QList<int> rows;
-    for (int k = 0; k < pageSize; ++k)
-        rows.append(k);
-    drawRows(rows, recordCount);
+    drawRows(rowRange(0, pageSize), recordCount);
 }
 
 void DrillTest::openOnFirstRows(const Member& member, int rowCount)

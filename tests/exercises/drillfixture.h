@@ -24,6 +24,9 @@ QColor background(const QLineEdit* box);
 // Whether the input method's keyboard layout is the active one.
 bool imeSelected();
 
+// count row positions from first on, in order.
+QList<int> rowRange(int first, int count);
+
 // One drill window as the lessons table and the members table describe it.
 struct Member
 {

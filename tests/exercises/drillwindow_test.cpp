@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace drilltest {
@@ -134,12 +135,7 @@ TEST_P(DrillMember, LastBoxOfAPageTurnsThePage)
     useLesson(m, rows);
     ASSERT_NE(openWindow(m), nullptr);
     // First page rows 0..N-1, second page rows 8..N+7.
-    QList<int> draws;
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(k);
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(k + 8);
-    drawRows(draws, rows);
+    drawRows(rowRange(0, m.pageSize) + rowRange(8, m.pageSize), rows);
     start();
 
     int counted = 0;
@@ -341,12 +337,9 @@ TEST_P(DrillMember, LessonOfOneRowMoreThanAPageShowsTheSameRowsOnEveryPage)
     useLesson(m, rows);
     ASSERT_NE(openWindow(m), nullptr);
     // Reversed order on the first page, ascending on the second.
-    QList<int> draws;
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(m.pageSize - 1 - k);
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(k);
-    drawRows(draws, rows);
+    QList<int> firstPage = rowRange(0, m.pageSize);
+    std::reverse(firstPage.begin(), firstPage.end());
+    drawRows(firstPage + rowRange(0, m.pageSize), rows);
     start();
     EXPECT_EQ(item(0)->text(), wordFor(m.pageSize - 1, m.wordLength(m.pageSize - 1)));
     answerRightly(0, m.pageSize);
@@ -362,10 +355,7 @@ TEST_P(DrillMember, RowsWithoutAWordOrACodeAreNeverShown)
     rows[1].code = QStringLiteral("");
     useLesson(QString::fromUtf8(m.table), rows);
     ASSERT_NE(openWindow(m), nullptr);
-    QList<int> draws{0, 1};
-    for (int k = 2; k < m.pageSize + 2; ++k)
-        draws.append(k);
-    drawRows(draws, rows.size());
+    drawRows(rowRange(0, m.pageSize + 2), rows.size());
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());
     for (int k = 0; k < m.pageSize; ++k)
@@ -519,10 +509,7 @@ TEST_F(DrillTest, DamagedRowsReachedByTypingStopTheRunWithTheMessage)
     Module1::gDatabase = platform::dao::Database::open(path);
     ASSERT_NE(openWindow(m), nullptr);
     // The first page from the whole rows; the second begins with a damaged one.
-    QList<int> draws;
-    for (int k = 0; k <= m.pageSize; ++k)
-        draws.append(k);
-    drawRows(draws, rows.size());
+    drawRows(rowRange(0, m.pageSize + 1), rows.size());
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());
     for (int k = 0; k < m.pageSize; ++k)
