@@ -70,6 +70,12 @@ protected:
     // The member's lesson of rowCount rows, its window opened and the first page's draws set.
     void openOnFirstRows(const Member& member, int rowCount);
     void start();
+    // That many ticks of the window's first timer, its handler called directly.
+    template <typename Window> static void timerSteps(Window& window, int count)
+    {
+        for (int step = 0; step < count; ++step)
+            window.Timer1_Timer();
+    }
 
     QLineEdit* box(int k) const;
     QLabel* item(int k) const;

@@ -30,8 +30,7 @@ TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
     }
     type(0, item(0)->text());
     EXPECT_EQ(m_window->correctCount(), m_window->typedCount());
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_TRUE(FrmResult::instance().Label4()->text().startsWith(QStringLiteral("用时0.5分")));

@@ -62,8 +62,7 @@ TEST_F(TimeBox, PointNinePassesAndTheElapsedTimeIsReckonedFromIt)
     start();
     EXPECT_EQ(panel(4), QStringLiteral("01:00"));
     type(0, item(0)->text());
-    for (int step = 0; step < 60; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 60);
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     const QString line = FrmResult::instance().Label4()->text();
     EXPECT_TRUE(
@@ -90,8 +89,7 @@ TEST_F(TimeBox, ElapsedTimeHalfwayBetweenTenthsRoundsUp)
 {
     start();
     type(0, item(0)->text());
-    for (int step = 0; step < 21; ++step) // 0.35 minutes
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 21); // 0.35 minutes
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     const QString line = FrmResult::instance().Label4()->text();
@@ -164,8 +162,7 @@ TEST_P(StartWithAnUncheckedEntry, CountsDownFromTenAndReckonsTheTimeRun)
     // Windows that test the minutes at start keep the entry; the others have the box correct it.
     EXPECT_EQ(txtTime->text(), m.testsMinutesAtStart ? QStringLiteral("75") : QStringLiteral("10"));
     type(0, item(0)->text());
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_TRUE(FrmResult::instance().Label4()->text().startsWith(QStringLiteral("用时0.5分")));

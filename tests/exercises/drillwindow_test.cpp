@@ -217,8 +217,7 @@ TEST_P(DrillMember, StopBeforeTheFirstStepShowsNoScores)
 TEST_P(DrillMember, StopWithNothingJudgedShowsNoScores)
 {
     openAndStart();
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     EXPECT_TRUE(seams.ui.modalWindows().isEmpty());
     EXPECT_EQ(panel(4), QStringLiteral("09:30"));
@@ -229,8 +228,7 @@ TEST_P(DrillMember, StopAfterThirtyStepsShowsTheElapsedHalfMinute)
     openAndStart();
     type(0, item(0)->text());
     type(1, wrongAnswer(1));
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(seams.ui.modalWindows().front().objectName, QStringLiteral("FrmResult"));
@@ -250,8 +248,7 @@ TEST_P(DrillMember, AtZeroTheSoundPlaysAndTheScoresShowTheFullTime)
     child<QLineEdit>(QStringLiteral("TxtTime"))->setText(QStringLiteral("1"));
     start();
     type(0, wrongAnswer(0));
-    for (int step = 0; step < 59; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 59);
     EXPECT_TRUE(seams.sound.played().isEmpty());
     EXPECT_TRUE(seams.ui.modalWindows().isEmpty());
     m_window->Timer1_Timer();
@@ -419,8 +416,7 @@ TEST_F(DrillTest, TenMinutesOfTwoCharacterWordsShowTheFullTime)
         const int k = m_window->currentItem();
         type(k, n % 6 == 5 ? wrongAnswer(k) : item(k)->text());
     }
-    for (int step = 0; step < 600; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 600);
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(FrmResult::instance().Label4()->text(), QStringLiteral("用时10.0分 打字 240个 其中正确 200个"));
     EXPECT_FLOAT_EQ(Module1::gAccuracy, 0.83f);

@@ -219,8 +219,7 @@ TEST_P(SamplePictureLesson, RunsAPageTypedOnTheKeypad)
     EXPECT_EQ(m_drill->correctCount(), kPage);
     EXPECT_EQ(m_drill->currentItem(), 0);
     EXPECT_EQ(m_drill->focusWidget(), box(0));
-    for (int step = 0; step < 30; ++step)
-        m_drill->Timer1_Timer();
+    timerSteps(*m_drill, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(FrmResult::instance().Label4()->text(), QStringLiteral("用时0.5分 打字 32个 其中正确 32个"));

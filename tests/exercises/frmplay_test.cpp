@@ -197,8 +197,7 @@ TEST_F(GameTest, AnItemReachingTheBottomIsLost)
     openAndStart();
     const int height = item(0)->height() * 15;
     const int steps = static_cast<int>(std::ceil((4695.0 - height) / 100));
-    for (int step = 1; step < steps; ++step)
-        m_exercise->Timer1_Timer();
+    timerSteps(*m_exercise, steps - 1);
     EXPECT_FALSE(item(0)->isHidden());
     m_exercise->Timer1_Timer();
     EXPECT_TRUE(item(0)->isHidden());

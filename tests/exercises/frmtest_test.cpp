@@ -67,11 +67,6 @@ protected:
         QCoreApplication::sendEvent(answer(), &event);
     }
     void key(Qt::Key key) { QTest::keyClick(answer(), key); }
-    void steps(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            m_test->Timer1_Timer();
-    }
     // title and number of each stored row, in row order.
     QStringList storedRows() const
     {
@@ -190,9 +185,9 @@ TEST_F(ArticleTest, WhatIsTypedWhilePausedIsJudgedWithTheNextCharacter)
 TEST_F(ArticleTest, ClockCountsUpPastAHundredMinutes)
 {
     openAndStart(article(30));
-    steps(60);
+    timerSteps(*m_test, 60);
     EXPECT_EQ(panel(2), QStringLiteral("01:00"));
-    steps(99 * 60);
+    timerSteps(*m_test, 99 * 60);
     EXPECT_EQ(panel(2), QStringLiteral("100:00"));
 }
 
@@ -212,7 +207,7 @@ TEST_F(ArticleTest, CheckCountsTheMarksOfTheWholeArticle)
     openAndStart(text);
     commit(text.left(118));
     commit(QStringLiteral("xx"));
-    steps(90);
+    timerSteps(*m_test, 90);
     press("CmdCheck");
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(FrmResult::instance().Label4()->text(), QStringLiteral("用时1.5分 打字120个 其中正确118个"));
@@ -385,7 +380,7 @@ TEST_F(ArticleTest, SampleArticleTypedThroughTheInputMethod)
     EXPECT_EQ(m_test->articlePos(), typed + 1);
     for (int i = 1; i <= typed; ++i)
         EXPECT_EQ(sheet()->mark(i), kWhite) << i;
-    steps(30);
+    timerSteps(*m_test, 30);
     press("CmdCheck");
     EXPECT_EQ(FrmResult::instance().Label4()->text(),
               QStringLiteral("用时0.5分 打字%1个 其中正确%1个").arg(typed));
