@@ -39,7 +39,7 @@ TEST_F(DrillAfterMaintenanceTest, DrawsFromTheSavedRows)
     }
 
     ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, rowCount - removed);
+    drawFirstRows(m.pageSize, rowCount - removed);
     start();
     for (int k = 0; k < m.pageSize; ++k)
         EXPECT_EQ(item(k)->text().toStdString(), wordFor(removed + k, m.wordLength(k)).toStdString()) << k;

@@ -13,6 +13,7 @@
 #include <QInputMethodEvent>
 #include <QTest>
 #include <algorithm>
+#include <numeric>
 
 namespace drilltest {
 namespace {
@@ -40,6 +41,23 @@ int fiveOrSeven(int row)
 }
 
 } // namespace
+
+QColor background(const QLineEdit* box)
+{
+    return box->palette().color(QPalette::Base);
+}
+
+QList<int> rowRange(int first, int count)
+{
+    QList<int> rows(count);
+    std::iota(rows.begin(), rows.end(), first);
+    return rows;
+}
+
+bool imeSelected()
+{
+    return platform::KeyboardLayouts::instance().activeLayoutId() == QByteArray("E0200804");
+}
 
 const QList<Member>& members()
 {
@@ -115,6 +133,14 @@ void DrillTest::useLesson(const Member& member, int rowCount)
     useLesson(QString::fromUtf8(member.table), makeRows(rowCount, member.wordLength));
 }
 
+void DrillTest::useSampleDatabase()
+{
+    QString error;
+    const QString path = folders.copySampleDatabase(&error);
+    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    Module1::gDatabase = platform::dao::Database::open(path);
+}
+
 exercises::DrillWindow* DrillTest::openWindow(const Member& member)
 {
     Module1::gExerciseTitle = QString::fromUtf8(member.title);
@@ -149,20 +175,24 @@ void DrillTest::drawRows(const QList<int>& rows, int recordCount)
     seams.random.setValues(values);
 }
 
-void DrillTest::drawSpreadPage(const Member& member)
+void DrillTest::drawSpreadPage(int pageSize)
 {
     QList<float> values;
-    for (int k = 0; k < member.pageSize; ++k)
-        values.append(static_cast<float>((k + 0.5) / member.pageSize));
+    for (int k = 0; k < pageSize; ++k)
+        values.append(static_cast<float>((k + 0.5) / pageSize));
     seams.random.setValues(values);
 }
 
-void DrillTest::drawFirstRows(const Member& member, int recordCount)
+void DrillTest::drawFirstRows(int pageSize, int recordCount)
 {
-    QList<int> rows;
-    for (int k = 0; k < member.pageSize; ++k)
-        rows.append(k);
-    drawRows(rows, recordCount);
+    drawRows(rowRange(0, pageSize), recordCount);
+}
+
+void DrillTest::openOnFirstRows(const Member& member, int rowCount)
+{
+    useLesson(member, rowCount);
+    ASSERT_NE(openWindow(member), nullptr);
+    drawFirstRows(member.pageSize, rowCount);
 }
 
 void DrillTest::start()

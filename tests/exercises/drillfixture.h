@@ -5,6 +5,7 @@
 #include "tests/exercises/lessondatabase.h"
 #include "tests/support/installedseams.h"
 
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,16 @@ class InputMethod;
 }
 
 namespace drilltest {
+
+// How an answer box or an article's mark shows a right and a wrong answer.
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kRed(255, 0, 0);
+QColor background(const QLineEdit* box);
+// Whether the input method's keyboard layout is the active one.
+bool imeSelected();
+
+// count row positions from first on, in order.
+QList<int> rowRange(int first, int count);
 
 // One drill window as the lessons table and the members table describe it.
 struct Member
@@ -46,15 +57,25 @@ protected:
     // The lesson file with one table, opened as the shared database.
     void useLesson(const QString& table, const QList<LessonRow>& rows);
     void useLesson(const Member& member, int rowCount);
+    // The staged sample database, copied into the program folder and opened as the shared database.
+    void useSampleDatabase();
     QDialog* openDialogWindow(const QString& windowName, const QString& title);
     // Opens the window by name, as the main window does, shown and active.
     exercises::DrillWindow* openWindow(const Member& member);
     // The next page draws these row positions (in a table of recordCount rows), in order.
     void drawRows(const QList<int>& rows, int recordCount);
-    void drawFirstRows(const Member& member, int recordCount);
+    void drawFirstRows(int pageSize, int recordCount);
     // A page's draws spread evenly over the table, whatever its size.
-    void drawSpreadPage(const Member& member);
+    void drawSpreadPage(int pageSize);
+    // The member's lesson of rowCount rows, its window opened and the first page's draws set.
+    void openOnFirstRows(const Member& member, int rowCount);
     void start();
+    // That many ticks of the window's first timer, its handler called directly.
+    template <typename Window> static void timerSteps(Window& window, int count)
+    {
+        for (int step = 0; step < count; ++step)
+            window.Timer1_Timer();
+    }
 
     QLineEdit* box(int k) const;
     QLabel* item(int k) const;

@@ -5,8 +5,6 @@
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 
-#include <QTest>
-
 namespace drilltest {
 namespace {
 
@@ -17,14 +15,11 @@ class SampleLesson : public DrillTest, public ::testing::WithParamInterface<Memb
 TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
 {
     const Member& m = GetParam();
-    QString error;
-    const QString path = folders.copySampleDatabase(&error);
-    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
-    Module1::gDatabase = platform::dao::Database::open(path);
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     ASSERT_NE(openWindow(m), nullptr);
     ASSERT_FALSE(m_window->loadFailed());
 
-    drawSpreadPage(m);
+    drawSpreadPage(m.pageSize);
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty()) << seams.ui.messageTexts().join(u'|').toStdString();
     for (int k = 0; k < m.pageSize; ++k) {
@@ -35,8 +30,7 @@ TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
     }
     type(0, item(0)->text());
     EXPECT_EQ(m_window->correctCount(), m_window->typedCount());
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_TRUE(FrmResult::instance().Label4()->text().startsWith(QStringLiteral("用时0.5分")));
@@ -46,22 +40,14 @@ TEST_P(SampleLesson, RunsAPageAndShowsTheScores)
 INSTANTIATE_TEST_SUITE_P(Lessons, SampleLesson, ::testing::ValuesIn(lessons()),
                          [](const auto& info) { return memberName(info.param); });
 
-} // namespace
-} // namespace drilltest
-
-namespace drilltest {
-namespace {
-
 // The road a learner takes: the built-in input method turns the shown codes into the words.
 TEST_F(DrillTest, TypingTheShownCodesThroughTheInputMethodFillsTheBoxes)
 {
     platform::ime::InputMethod& inputMethod = installSampleInputMethod();
-
-    QString error;
-    Module1::gDatabase = platform::dao::Database::open(folders.copySampleDatabase(&error));
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     const Member& m = members()[2];
     ASSERT_NE(openWindow(m), nullptr);
-    drawSpreadPage(m);
+    drawSpreadPage(m.pageSize);
     start();
     ASSERT_TRUE(inputMethod.isOn());
 

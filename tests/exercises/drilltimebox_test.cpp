@@ -16,9 +16,7 @@ protected:
     void SetUp() override
     {
         DrillTest::SetUp();
-        useLesson(members()[2], 30);
-        ASSERT_NE(openWindow(members()[2]), nullptr);
-        drawFirstRows(members()[2], 30);
+        openOnFirstRows(members()[2], 30);
     }
     QLineEdit* txtTime() const { return child<QLineEdit>(QStringLiteral("TxtTime")); }
     void enterAndLeave(const QString& text)
@@ -64,8 +62,7 @@ TEST_F(TimeBox, PointNinePassesAndTheElapsedTimeIsReckonedFromIt)
     start();
     EXPECT_EQ(panel(4), QStringLiteral("01:00"));
     type(0, item(0)->text());
-    for (int step = 0; step < 60; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 60);
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     const QString line = FrmResult::instance().Label4()->text();
     EXPECT_TRUE(
@@ -92,8 +89,7 @@ TEST_F(TimeBox, ElapsedTimeHalfwayBetweenTenthsRoundsUp)
 {
     start();
     type(0, item(0)->text());
-    for (int step = 0; step < 21; ++step) // 0.35 minutes
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 21); // 0.35 minutes
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     const QString line = FrmResult::instance().Label4()->text();
@@ -157,9 +153,7 @@ class StartWithAnUncheckedEntry : public DrillTest, public ::testing::WithParamI
 TEST_P(StartWithAnUncheckedEntry, CountsDownFromTenAndReckonsTheTimeRun)
 {
     const Member& m = GetParam();
-    useLesson(m, m.pageSize + 8);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, m.pageSize + 8);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(m, m.pageSize + 8));
     auto* txtTime = child<QLineEdit>(QStringLiteral("TxtTime"));
     button("Command4")->setFocus();
     txtTime->setText(QStringLiteral("75"));
@@ -168,8 +162,7 @@ TEST_P(StartWithAnUncheckedEntry, CountsDownFromTenAndReckonsTheTimeRun)
     // Windows that test the minutes at start keep the entry; the others have the box correct it.
     EXPECT_EQ(txtTime->text(), m.testsMinutesAtStart ? QStringLiteral("75") : QStringLiteral("10"));
     type(0, item(0)->text());
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_TRUE(FrmResult::instance().Label4()->text().startsWith(QStringLiteral("用时0.5分")));

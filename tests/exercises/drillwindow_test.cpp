@@ -1,32 +1,18 @@
 // The drill family through its real widgets: the behaviour the six windows share.
 #include "tests/exercises/drillfixture.h"
 
-#include "platform/keyboard.h"
 #include "platform/uiservice.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 
-#include <QApplication>
 #include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace drilltest {
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kWhite(255, 255, 255);
-
-QColor background(QLineEdit* box)
-{
-    return box->palette().color(QPalette::Base);
-}
-
-bool imeSelected()
-{
-    return platform::KeyboardLayouts::instance().activeLayoutId() == QByteArray("E0200804");
-}
 
 class DrillMember : public DrillTest, public ::testing::WithParamInterface<Member>
 {
@@ -34,11 +20,7 @@ protected:
     // A lesson a little larger than a page, opened and started on its first rows.
     void openAndStart(int rowCount = 0)
     {
-        const Member& m = GetParam();
-        const int rows = rowCount ? rowCount : m.pageSize + 8;
-        useLesson(m, rows);
-        ASSERT_NE(openWindow(m), nullptr);
-        drawFirstRows(m, rows);
+        ASSERT_NO_FATAL_FAILURE(openOnFirstRows(GetParam(), rowCount ? rowCount : pageSize() + 8));
         start();
     }
     int pageSize() const { return GetParam().pageSize; }
@@ -153,12 +135,7 @@ TEST_P(DrillMember, LastBoxOfAPageTurnsThePage)
     useLesson(m, rows);
     ASSERT_NE(openWindow(m), nullptr);
     // First page rows 0..N-1, second page rows 8..N+7.
-    QList<int> draws;
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(k);
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(k + 8);
-    drawRows(draws, rows);
+    drawRows(rowRange(0, m.pageSize) + rowRange(8, m.pageSize), rows);
     start();
 
     int counted = 0;
@@ -240,8 +217,7 @@ TEST_P(DrillMember, StopBeforeTheFirstStepShowsNoScores)
 TEST_P(DrillMember, StopWithNothingJudgedShowsNoScores)
 {
     openAndStart();
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     EXPECT_TRUE(seams.ui.modalWindows().isEmpty());
     EXPECT_EQ(panel(4), QStringLiteral("09:30"));
@@ -252,8 +228,7 @@ TEST_P(DrillMember, StopAfterThirtyStepsShowsTheElapsedHalfMinute)
     openAndStart();
     type(0, item(0)->text());
     type(1, wrongAnswer(1));
-    for (int step = 0; step < 30; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(seams.ui.modalWindows().front().objectName, QStringLiteral("FrmResult"));
@@ -269,14 +244,11 @@ TEST_P(DrillMember, StopAfterThirtyStepsShowsTheElapsedHalfMinute)
 TEST_P(DrillMember, AtZeroTheSoundPlaysAndTheScoresShowTheFullTime)
 {
     const Member& m = GetParam();
-    useLesson(m, m.pageSize + 8);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, m.pageSize + 8);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(m, m.pageSize + 8));
     child<QLineEdit>(QStringLiteral("TxtTime"))->setText(QStringLiteral("1"));
     start();
     type(0, wrongAnswer(0));
-    for (int step = 0; step < 59; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 59);
     EXPECT_TRUE(seams.sound.played().isEmpty());
     EXPECT_TRUE(seams.ui.modalWindows().isEmpty());
     m_window->Timer1_Timer();
@@ -362,12 +334,9 @@ TEST_P(DrillMember, LessonOfOneRowMoreThanAPageShowsTheSameRowsOnEveryPage)
     useLesson(m, rows);
     ASSERT_NE(openWindow(m), nullptr);
     // Reversed order on the first page, ascending on the second.
-    QList<int> draws;
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(m.pageSize - 1 - k);
-    for (int k = 0; k < m.pageSize; ++k)
-        draws.append(k);
-    drawRows(draws, rows);
+    QList<int> firstPage = rowRange(0, m.pageSize);
+    std::reverse(firstPage.begin(), firstPage.end());
+    drawRows(firstPage + rowRange(0, m.pageSize), rows);
     start();
     EXPECT_EQ(item(0)->text(), wordFor(m.pageSize - 1, m.wordLength(m.pageSize - 1)));
     answerRightly(0, m.pageSize);
@@ -383,10 +352,7 @@ TEST_P(DrillMember, RowsWithoutAWordOrACodeAreNeverShown)
     rows[1].code = QStringLiteral("");
     useLesson(QString::fromUtf8(m.table), rows);
     ASSERT_NE(openWindow(m), nullptr);
-    QList<int> draws{0, 1};
-    for (int k = 2; k < m.pageSize + 2; ++k)
-        draws.append(k);
-    drawRows(draws, rows.size());
+    drawRows(rowRange(0, m.pageSize + 2), rows.size());
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());
     for (int k = 0; k < m.pageSize; ++k)
@@ -400,7 +366,7 @@ TEST_P(DrillMember, TooFewCompleteRowsGiveTheMessage)
     rows[2].word = QString();
     useLesson(QString::fromUtf8(m.table), rows);
     ASSERT_NE(openWindow(m), nullptr);
-    drawSpreadPage(m);
+    drawSpreadPage(m.pageSize);
     start();
     EXPECT_EQ(seams.ui.messageBoxes().size(), 1);
     EXPECT_TRUE(button("CmdStart")->isEnabled());
@@ -443,18 +409,14 @@ INSTANTIATE_TEST_SUITE_P(Lessons, DrillLesson, ::testing::ValuesIn(lessons()),
 TEST_F(DrillTest, TenMinutesOfTwoCharacterWordsShowTheFullTime)
 {
     const Member& m = members()[2];
-    const int rows = 40;
-    useLesson(m, rows);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, rows);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(m, 40));
     start();
     // 120 words, of which 100 right: every sixth is wrong.
     for (int n = 0; n < 120; ++n) {
         const int k = m_window->currentItem();
         type(k, n % 6 == 5 ? wrongAnswer(k) : item(k)->text());
     }
-    for (int step = 0; step < 600; ++step)
-        m_window->Timer1_Timer();
+    timerSteps(*m_window, 600);
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(FrmResult::instance().Label4()->text(), QStringLiteral("用时10.0分 打字 240个 其中正确 200个"));
     EXPECT_FLOAT_EQ(Module1::gAccuracy, 0.83f);
@@ -464,10 +426,7 @@ TEST_F(DrillTest, TenMinutesOfTwoCharacterWordsShowTheFullTime)
 
 TEST_F(DrillTest, ManyCharacterWordsAreJudgedAtTheirOwnLength)
 {
-    const Member& m = members()[5];
-    useLesson(m, 12);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, 12);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(members()[5], 12));
     start();
     ASSERT_EQ(item(0)->text().size(), 5);
     ASSERT_EQ(item(1)->text().size(), 7);
@@ -483,10 +442,7 @@ TEST_F(DrillTest, ManyCharacterWordsAreJudgedAtTheirOwnLength)
 
 TEST_F(DrillTest, WordCommittedByTheInputMethodIsJudgedAtOnce)
 {
-    const Member& m = members()[2];
-    useLesson(m, 24);
-    ASSERT_NE(openWindow(m), nullptr);
-    drawFirstRows(m, 24);
+    ASSERT_NO_FATAL_FAILURE(openOnFirstRows(members()[2], 24));
     start();
     commit(0, item(0)->text());
     EXPECT_EQ(m_window->correctCount(), 2);
@@ -529,7 +485,7 @@ TEST_F(DrillTest, LessonWithItsWordColumnRenamedGivesTheMessageAtStart)
     ASSERT_TRUE(rename.exec(QStringLiteral("ALTER TABLE jiandan RENAME COLUMN wenzhi TO wenzi")));
     ASSERT_NE(openWindow(m), nullptr);
     ASSERT_FALSE(m_window->loadFailed());
-    drawFirstRows(m, 40);
+    drawFirstRows(m.pageSize, 40);
     start();
     EXPECT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("读取数据库错误，请重新安装本软件")});
     EXPECT_TRUE(m_endedWith.isEmpty());
@@ -549,10 +505,7 @@ TEST_F(DrillTest, DamagedRowsReachedByTypingStopTheRunWithTheMessage)
     Module1::gDatabase = platform::dao::Database::open(path);
     ASSERT_NE(openWindow(m), nullptr);
     // The first page from the whole rows; the second begins with a damaged one.
-    QList<int> draws;
-    for (int k = 0; k <= m.pageSize; ++k)
-        draws.append(k);
-    drawRows(draws, rows.size());
+    drawRows(rowRange(0, m.pageSize + 1), rows.size());
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty());
     for (int k = 0; k < m.pageSize; ++k)

@@ -14,8 +14,6 @@
 namespace drilltest {
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kWhite(255, 255, 255);
 constexpr int kPage = exercises::Frmbixing::kPageSize;
 
 QString fiveDigits(int row)
@@ -26,11 +24,6 @@ QString fiveDigits(int row)
 QString oneDigit(int row)
 {
     return QString::number(row % 10);
-}
-
-QColor background(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Base);
 }
 
 class PictureDrill : public DrillTest
@@ -47,19 +40,16 @@ protected:
         m_drill = openDialog<exercises::Frmbixing>("Frmbixing", title);
         return m_drill;
     }
-    // A colour-character lesson a little larger than a page, started on its first rows.
-    void openAndStart()
+    // A colour-character lesson (by default a little larger than a page), started on its first rows.
+    void openAndStart(const QList<PictureRow>& rows = makePictureRows(kPage + 4, fiveDigits))
     {
-        usePictures(QStringLiteral("ColorZi"), makePictureRows(kPage + 4, fiveDigits));
+        usePictures(QStringLiteral("ColorZi"), rows);
         open();
-        startOnFirstRows(kPage + 4);
+        startOnFirstRows(int(rows.size()));
     }
     void startOnFirstRows(int rows)
     {
-        QList<int> positions;
-        for (int k = 0; k < kPage; ++k)
-            positions.append(k);
-        drawRows(positions, rows);
+        drawFirstRows(kPage, rows);
         start();
     }
     QLabel* picture(int k) const { return child<QLabel>(QStringLiteral("Image1_%1").arg(k)); }
@@ -174,9 +164,7 @@ TEST_F(PictureDrill, PictureThatDoesNotDecodeShowsItsCode)
     QList<PictureRow> rows = makePictureRows(kPage + 4, fiveDigits);
     rows[3].picture = QByteArrayLiteral("not a picture");
     rows[4].picture.clear();
-    usePictures(QStringLiteral("ColorZi"), rows);
-    open();
-    startOnFirstRows(kPage + 4);
+    openAndStart(rows);
     for (int k : {3, 4}) {
         EXPECT_TRUE(picture(k)->pixmap().isNull()) << k;
         EXPECT_EQ(picture(k)->text(), fiveDigits(k)) << k;
@@ -188,9 +176,7 @@ TEST_F(PictureDrill, LessonWithoutAPageOfAnswerablePicturesSaysSoAndStaysIdle)
     // 33 rows, the last never drawn, and one of the others without a code.
     QList<PictureRow> rows = makePictureRows(kPage + 1, fiveDigits);
     rows[7].code.clear();
-    usePictures(QStringLiteral("ColorZi"), rows);
-    open();
-    startOnFirstRows(kPage + 1);
+    openAndStart(rows);
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
     EXPECT_EQ(seams.ui.messageBoxes()[0].title, QStringLiteral("彩色汉字"));
     EXPECT_TRUE(button("CmdStart")->isEnabled());
@@ -216,13 +202,9 @@ class SamplePictureLesson : public PictureDrill, public ::testing::WithParamInte
 
 TEST_P(SamplePictureLesson, RunsAPageTypedOnTheKeypad)
 {
-    QString error;
-    ASSERT_FALSE(folders.copySampleDatabase(&error).isEmpty()) << error.toStdString();
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     open(QString::fromUtf8(GetParam()));
-    QList<float> spread;
-    for (int k = 0; k < kPage; ++k)
-        spread.append(static_cast<float>((k + 0.5) / kPage));
-    seams.random.setValues(spread);
+    drawSpreadPage(kPage);
     start();
     ASSERT_TRUE(seams.ui.messageBoxes().isEmpty()) << seams.ui.messageTexts().join(u'|').toStdString();
     ASSERT_FALSE(platform::isNumLockOn());
@@ -237,8 +219,7 @@ TEST_P(SamplePictureLesson, RunsAPageTypedOnTheKeypad)
     EXPECT_EQ(m_drill->correctCount(), kPage);
     EXPECT_EQ(m_drill->currentItem(), 0);
     EXPECT_EQ(m_drill->focusWidget(), box(0));
-    for (int step = 0; step < 30; ++step)
-        m_drill->Timer1_Timer();
+    timerSteps(*m_drill, 30);
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(FrmResult::instance().Label4()->text(), QStringLiteral("用时0.5分 打字 32个 其中正确 32个"));

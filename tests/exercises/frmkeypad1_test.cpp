@@ -46,9 +46,16 @@ protected:
         for (int row : rows)
             values.append(static_cast<float>((row - 1 + 0.5) / 7));
         seams.random.setValues(values);
-        find<QLineEdit>(QStringLiteral("Text1"))->setText(size);
-        find<QPushButton>(QStringLiteral("Command1"))->click();
+        sizeBox()->setText(size);
+        press("Command1");
     }
+    void openOnGroup(const QString& size, const QList<int>& rows)
+    {
+        open();
+        startGroup(size, rows);
+    }
+    void press(const char* name) { find<QPushButton>(QString::fromLatin1(name))->click(); }
+    QLineEdit* sizeBox() const { return find<QLineEdit>(QStringLiteral("Text1")); }
     QLineEdit* answerBox() const { return find<QLineEdit>(QStringLiteral("Text2")); }
     QString text(const char* name) const { return label(QString::fromLatin1(name))->text(); }
     QLabel* cap(int p) const { return label(QStringLiteral("Image2_%1").arg(p)); }
@@ -56,7 +63,7 @@ protected:
     bool idle() const
     {
         return find<QGroupBox>(QStringLiteral("Frame2"))->isVisible() && answerBox()->isHidden() &&
-               find<QLineEdit>(QStringLiteral("Text1"))->isVisible();
+               sizeBox()->isVisible();
     }
 };
 
@@ -67,7 +74,7 @@ TEST_F(KeypadDrillTest, OpensIdleWithBlankCapsAndReleasedKeys)
     EXPECT_EQ(window->windowTitle(), kTitle);
     EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_TRUE(idle());
-    EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral("10"));
+    EXPECT_EQ(sizeBox()->text(), QStringLiteral("10"));
     EXPECT_EQ(text("Panel1"), QStringLiteral("结束键为 \"/\" 或 \"*\" 或空格"));
     for (int p = 0; p < 6; ++p)
         EXPECT_TRUE(shows(cap(p), 158)) << p;
@@ -124,8 +131,7 @@ class KeypadSubmitTest : public KeypadDrillTest, public ::testing::WithParamInte
 TEST_P(KeypadSubmitTest, SubmitKeyStoresTheTextWithoutItsOwnCharacter)
 {
     const SubmitCase& c = GetParam();
-    open();
-    startGroup(QStringLiteral("3"), {1, 2, 3});
+    openOnGroup(QStringLiteral("3"), {1, 2, 3});
     keypadType(answerBox(), QStringLiteral("12"));
     QTest::keyPress(answerBox(), c.key, c.modifiers);
     EXPECT_EQ(m_exercise->answers()[0], QStringLiteral("12"));
@@ -149,8 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeypadSubmitTest,
 
 TEST_F(KeypadDrillTest, AKeyLightsWhileDownAndEnterEmptiesTheBox)
 {
-    open();
-    startGroup(QStringLiteral("3"), {1, 2, 3});
+    openOnGroup(QStringLiteral("3"), {1, 2, 3});
     QTest::keyPress(answerBox(), Qt::Key_5, Qt::KeypadModifier);
     EXPECT_TRUE(shows(key(5), 120));
     QTest::keyRelease(answerBox(), Qt::Key_5, Qt::KeypadModifier);
@@ -165,8 +170,7 @@ TEST_F(KeypadDrillTest, AKeyLightsWhileDownAndEnterEmptiesTheBox)
 
 TEST_F(KeypadDrillTest, GroupOfOneEndsAtTheFirstSubmit)
 {
-    open();
-    startGroup(QStringLiteral("1"), {5});
+    openOnGroup(QStringLiteral("1"), {5});
     keypadType(answerBox(), QStringLiteral("9"));
     keypadClick(answerBox(), Qt::Key_Asterisk);
     EXPECT_TRUE(idle());
@@ -177,8 +181,7 @@ TEST_F(KeypadDrillTest, GroupOfOneEndsAtTheFirstSubmit)
 
 TEST_F(KeypadDrillTest, AnEmptyAnswerCountsAsWrongAndAddsNoKeys)
 {
-    open();
-    startGroup(QStringLiteral("2"), {1, 2});
+    openOnGroup(QStringLiteral("2"), {1, 2});
     QTest::keyClick(answerBox(), Qt::Key_Space);
     EXPECT_EQ(m_exercise->itemIndex(), 1);
     EXPECT_EQ(m_exercise->answers()[0], QString());
@@ -197,8 +200,7 @@ class KeypadRefusedTest : public KeypadDrillTest, public ::testing::WithParamInt
 
 TEST_P(KeypadRefusedTest, KeysOffTheKeypadAreToldAndTheBoxKeepsItsText)
 {
-    open();
-    startGroup(QStringLiteral("2"), {1, 2});
+    openOnGroup(QStringLiteral("2"), {1, 2});
     keypadType(answerBox(), QStringLiteral("12"));
     QTest::keyClick(answerBox(), GetParam().key, Qt::NoModifier);
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
@@ -218,8 +220,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeypadRefusedTest,
 
 TEST_F(KeypadDrillTest, WhileNumShowsTheKeypadTypesDigitsWhateverThePhysicalLockMadeOfThem)
 {
-    open();
-    startGroup(QStringLiteral("2"), {1, 2});
+    openOnGroup(QStringLiteral("2"), {1, 2});
     // The physical lock is off: the keys arrive as End and Down.
     keypadClick(answerBox(), Qt::Key_End);
     keypadClick(answerBox(), Qt::Key_Down);
@@ -231,8 +232,7 @@ TEST_F(KeypadDrillTest, WhileNumShowsTheKeypadTypesDigitsWhateverThePhysicalLock
 
 TEST_F(KeypadDrillTest, WithNumLockOffArrowsPassAndTheOtherNavigationKeysAreTold)
 {
-    open();
-    startGroup(QStringLiteral("2"), {1, 2});
+    openOnGroup(QStringLiteral("2"), {1, 2});
     const platform::BYTE allUp[256] = {};
     platform::SetKeyboardState(allUp);
     answerBox()->setText(QStringLiteral("12"));
@@ -269,19 +269,18 @@ TEST_F(KeypadDrillTest, StartingAgainDuringAGroupDrawsANewOneWithoutFigures)
 
 TEST_F(KeypadDrillTest, LeavingAGroupAsksAndYesCountsUnansweredCodesAsWrong)
 {
-    open();
-    startGroup(QStringLiteral("3"), {1, 2, 3});
+    openOnGroup(QStringLiteral("3"), {1, 2, 3});
     keypadType(answerBox(), QStringLiteral("12"));
     keypadClick(answerBox(), Qt::Key_Slash);
 
     seams.ui.queueMessageBoxAnswer(platform::IDNO);
-    find<QPushButton>(QStringLiteral("Command2"))->click();
+    press("Command2");
     EXPECT_TRUE(m_exercise->isVisible());
     EXPECT_FALSE(idle());
     EXPECT_EQ(QApplication::focusWidget(), answerBox());
 
     seams.ui.queueMessageBoxAnswer(platform::IDYES);
-    find<QPushButton>(QStringLiteral("Command2"))->click();
+    press("Command2");
     ASSERT_EQ(seams.ui.messageBoxes().size(), 2);
     EXPECT_EQ(seams.ui.messageBoxes()[1].text, QStringLiteral("是否退出正在进行的练习?"));
     EXPECT_EQ(seams.ui.messageBoxes()[1].title, kTitle);
@@ -293,7 +292,7 @@ TEST_F(KeypadDrillTest, LeavingAGroupAsksAndYesCountsUnansweredCodesAsWrong)
 TEST_F(KeypadDrillTest, LeavingWithNoGroupClosesAtOnce)
 {
     open();
-    find<QPushButton>(QStringLiteral("Command2"))->click();
+    press("Command2");
     EXPECT_FALSE(m_exercise->isVisible());
     EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());
 }
@@ -305,14 +304,13 @@ class KeypadSizeTest : public KeypadDrillTest, public ::testing::WithParamInterf
 TEST_P(KeypadSizeTest, ASizeOutOfRangeIsToldAndBecomesTen)
 {
     open();
-    auto* sizeBox = find<QLineEdit>(QStringLiteral("Text1"));
-    sizeBox->setFocus();
-    sizeBox->setText(QString::fromLatin1(GetParam()));
+    sizeBox()->setFocus();
+    sizeBox()->setText(QString::fromLatin1(GetParam()));
     find<QPushButton>(QStringLiteral("Command1"))->setFocus();
-    EXPECT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("请输入1-100之间的数字")});
+    ASSERT_EQ(seams.ui.messageTexts(), QStringList{QStringLiteral("请输入1-100之间的数字")});
     EXPECT_EQ(seams.ui.messageBoxes()[0].title, kTitle);
-    EXPECT_EQ(sizeBox->text(), QStringLiteral("10"));
-    EXPECT_EQ(QApplication::focusWidget(), sizeBox);
+    EXPECT_EQ(sizeBox()->text(), QStringLiteral("10"));
+    EXPECT_EQ(QApplication::focusWidget(), sizeBox());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, KeypadSizeTest, ::testing::Values("0", "", "101"));

@@ -54,6 +54,11 @@ protected:
         seams.random.setValues(values);
         find<QPushButton>(QStringLiteral("CmdStart"))->click();
     }
+    void openAndStart()
+    {
+        open();
+        start();
+    }
     QLineEdit* answerBox() const { return find<QLineEdit>(QStringLiteral("Text1")); }
     QLabel* item(int i) const { return label(QStringLiteral("Lblwenzhi_%1").arg(i)); }
     QTimer* timer(int n) const { return find<QTimer>(QStringLiteral("Timer%1").arg(n)); }
@@ -119,8 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GameTest, StartDealsFiftyItemsFiveHundredApartAndRunsTheTimers)
 {
-    open();
-    start();
+    openAndStart();
     for (int i = 0; i < 50; ++i) {
         EXPECT_FALSE(item(i)->isHidden()) << i;
         EXPECT_EQ(m_exercise->items().top(i), -500 * i);
@@ -157,8 +161,7 @@ class GameSubmitTest : public GameTest, public ::testing::WithParamInterface<Sub
 TEST_P(GameSubmitTest, SpaceAndTheKeypadsDivideAndMultiplySubmit)
 {
     const SubmitCase& c = GetParam();
-    open();
-    start();
+    openAndStart();
     answerBox()->setText(QStringLiteral("103"));
     QTest::keyPress(answerBox(), c.key, c.modifiers);
     EXPECT_EQ(item(3)->isHidden(), c.submits);
@@ -180,8 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GameTest, EnterEmptiesTheBoxWithoutScoring)
 {
-    open();
-    start();
+    openAndStart();
     answerBox()->setText(QStringLiteral("110"));
     QTest::keyClick(answerBox(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(answerBox()->text(), QString());
@@ -192,12 +194,10 @@ TEST_F(GameTest, EnterEmptiesTheBoxWithoutScoring)
 
 TEST_F(GameTest, AnItemReachingTheBottomIsLost)
 {
-    open();
-    start();
+    openAndStart();
     const int height = item(0)->height() * 15;
     const int steps = static_cast<int>(std::ceil((4695.0 - height) / 100));
-    for (int step = 1; step < steps; ++step)
-        m_exercise->Timer1_Timer();
+    timerSteps(*m_exercise, steps - 1);
     EXPECT_FALSE(item(0)->isHidden());
     m_exercise->Timer1_Timer();
     EXPECT_TRUE(item(0)->isHidden());
@@ -219,8 +219,7 @@ class GameEndTest : public GameTest, public ::testing::WithParamInterface<EndCas
 TEST_P(GameEndTest, TheFiftiethItemGoneEndsTheGameWithTheScoreAndItsRemark)
 {
     const EndCase& c = GetParam();
-    open();
-    start();
+    openAndStart();
     for (int i = 0; i < c.hits; ++i)
         submit(QString::number(100 + i));
     if (c.hits < 50)
@@ -244,8 +243,7 @@ INSTANTIATE_TEST_SUITE_P(Bands, GameEndTest,
 
 TEST_F(GameTest, StartDuringAGameDealsAnew)
 {
-    open();
-    start();
+    openAndStart();
     submit(QStringLiteral("100"));
     m_exercise->Timer1_Timer();
     start();
@@ -304,8 +302,7 @@ TEST_F(GameTest, TheBarsBottomIsHardAndItsTopEasy)
 TEST_F(GameTest, TheHintSwaysAndTheStarsFall)
 {
     seams.random.setValues({0.3f, 0.4f, 0.5f}); // every star at (1876, 1878), falling 20 a step
-    open();
-    start();
+    openAndStart();
     QLabel* hint = label(QStringLiteral("Label2"));
     EXPECT_EQ(m_exercise->hintLeft(), 120);
     m_exercise->Timer2_Timer();
@@ -339,9 +336,7 @@ TEST_F(GameTest, TheAnswerBoxTakesKeypadDigitsWithNumLockOffAndIsRestoredOnClosi
 
 TEST_F(GameTest, AnEmptyCodeBookEndsTheProgramWithTheDatabaseMessage)
 {
-    Module1::gExerciseTitle = kPadGame;
-    useLesson(QStringLiteral("playziku"), {});
-    exercises::frmplay* window = openExercise(QStringLiteral("frmplay"));
+    exercises::frmplay* window = open(kPadGame, 0);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->loadFailed());
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);

@@ -10,11 +10,10 @@
 #include "platform/ime/inputmethod.h"
 #include "platform/keyboard.h"
 #include "platform/windowproc.h"
-#include "shell/exerciseregistry.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QListWidget>
 #include <QScrollBar>
@@ -24,9 +23,6 @@
 
 namespace drilltest {
 namespace {
-
-const QColor kWhite(255, 255, 255);
-const QColor kRed(255, 0, 0);
 
 // n distinct characters.
 QString article(int n)
@@ -71,11 +67,6 @@ protected:
         QCoreApplication::sendEvent(answer(), &event);
     }
     void key(Qt::Key key) { QTest::keyClick(answer(), key); }
-    void steps(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            m_test->Timer1_Timer();
-    }
     // title and number of each stored row, in row order.
     QStringList storedRows() const
     {
@@ -122,7 +113,7 @@ TEST_F(ArticleTest, StartLaysOutFifteenToARowAndSwitchesToTheInputMethod)
     EXPECT_TRUE(indicator()->isVisible());
     EXPECT_FALSE(find<QWidget>("Picture2")->isVisible());
     EXPECT_TRUE(find<QWidget>("VScroll2")->isVisible());
-    EXPECT_EQ(platform::KeyboardLayouts::instance().activeLayoutId(), QByteArray("E0200804"));
+    EXPECT_TRUE(imeSelected());
     commit(article(15));
     // Character 16 starts the second row.
     EXPECT_EQ(m_test->articlePos(), 16);
@@ -194,9 +185,9 @@ TEST_F(ArticleTest, WhatIsTypedWhilePausedIsJudgedWithTheNextCharacter)
 TEST_F(ArticleTest, ClockCountsUpPastAHundredMinutes)
 {
     openAndStart(article(30));
-    steps(60);
+    timerSteps(*m_test, 60);
     EXPECT_EQ(panel(2), QStringLiteral("01:00"));
-    steps(99 * 60);
+    timerSteps(*m_test, 99 * 60);
     EXPECT_EQ(panel(2), QStringLiteral("100:00"));
 }
 
@@ -216,7 +207,7 @@ TEST_F(ArticleTest, CheckCountsTheMarksOfTheWholeArticle)
     openAndStart(text);
     commit(text.left(118));
     commit(QStringLiteral("xx"));
-    steps(90);
+    timerSteps(*m_test, 90);
     press("CmdCheck");
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(FrmResult::instance().Label4()->text(), QStringLiteral("用时1.5分 打字120个 其中正确118个"));
@@ -233,10 +224,7 @@ TEST_F(ArticleTest, CheckCountsTheMarksOfTheWholeArticle)
 
 TEST_F(ArticleTest, ArticleWithoutTextIsNotLaidOut)
 {
-    useArticles({{QStringLiteral("empty"), QString()}});
-    open();
-    list()->setCurrentRow(0);
-    press("CmdStart");
+    openAndStart(QString());
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
     EXPECT_EQ(m_test->articleLength(), 0);
     EXPECT_TRUE(find<QWidget>("Picture2")->isVisible());
@@ -361,8 +349,7 @@ TEST_F(ArticleTest, ClosingSwitchesBackAndPutsTheAnswerBoxsProcedureBack)
 TEST_F(ArticleTest, SampleArticleTypedThroughTheInputMethod)
 {
     platform::ime::InputMethod& inputMethod = installSampleInputMethod();
-    QString error;
-    Module1::gDatabase = platform::dao::Database::open(folders.copySampleDatabase(&error));
+    ASSERT_NO_FATAL_FAILURE(useSampleDatabase());
     // A code of each character, from the input method's own files.
     const platform::ime::LoadedTable loaded = platform::ime::loadCodeTable(folders.systemFolder());
     ASSERT_TRUE(loaded.table);
@@ -393,7 +380,7 @@ TEST_F(ArticleTest, SampleArticleTypedThroughTheInputMethod)
     EXPECT_EQ(m_test->articlePos(), typed + 1);
     for (int i = 1; i <= typed; ++i)
         EXPECT_EQ(sheet()->mark(i), kWhite) << i;
-    steps(30);
+    timerSteps(*m_test, 30);
     press("CmdCheck");
     EXPECT_EQ(FrmResult::instance().Label4()->text(),
               QStringLiteral("用时0.5分 打字%1个 其中正确%1个").arg(typed));

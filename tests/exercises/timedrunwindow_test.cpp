@@ -4,7 +4,6 @@
 #include "exercises/timedrunwindow.h"
 #include "tests/exercises/drillfixture.h"
 
-#include "platform/dao.h"
 #include "platform/keyboard.h"
 #include "shell/module1.h"
 

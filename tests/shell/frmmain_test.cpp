@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 

@@ -110,6 +110,14 @@ protected:
         QCoreApplication::processEvents(); // the grid takes the typed value on its next turn
         EXPECT_EQ(grid()->model()->data(index, Qt::DisplayRole).toString().toStdString(), text.toStdString());
     }
+    // The four-character book opened for editing.
+    void editCi4()
+    {
+        open();
+        choose(kCi4);
+        click(QStringLiteral("Option2"));
+    }
+    bool canSave() const { return child<QPushButton>(QStringLiteral("CmdUpdate"))->isEnabled(); }
     void deleteRow(int row)
     {
         grid()->selectRow(row);
@@ -130,7 +138,7 @@ TEST_F(MaintenanceTest, OpensOnTheFirstBookReadOnly)
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_EQ(child<QLabel>(QStringLiteral("Label1"))->text(), names.value(0));
     EXPECT_TRUE(child<QRadioButton>(QStringLiteral("Option1"))->isChecked());
-    EXPECT_FALSE(child<QPushButton>(QStringLiteral("CmdUpdate"))->isEnabled());
+    EXPECT_FALSE(canSave());
     EXPECT_FALSE(grid()->model()->flags(grid()->model()->index(0, 1)) & Qt::ItemIsEditable);
     // The copy keeps the book's order and numbers it 1..n whatever the book held.
     const QStringList book = rows(QStringLiteral("jiandan"));
@@ -160,23 +168,21 @@ TEST_P(SaveGuardTest, SavesOnlyMoreThan32KeptRows)
              "UPDATE Ci4 SET wenzhi = NULL WHERE rowid IN (SELECT rowid FROM Ci4 ORDER BY rowid LIMIT %1)")
              .arg(c.withoutText));
     const QStringList before = rows(QStringLiteral("Ci4"));
-    open();
-    choose(kCi4);
-    click(QStringLiteral("Option2"));
+    editCi4();
     click(QStringLiteral("CmdUpdate"));
 
     if (c.saved) {
         EXPECT_EQ(text(rows(QStringLiteral("Ci4"))), text(renumbered(before.mid(c.withoutText))));
         EXPECT_TRUE(seams.ui.messageBoxes().isEmpty());
         EXPECT_TRUE(child<QRadioButton>(QStringLiteral("Option1"))->isChecked());
-        EXPECT_FALSE(child<QPushButton>(QStringLiteral("CmdUpdate"))->isEnabled());
+        EXPECT_FALSE(canSave());
     } else {
         EXPECT_EQ(text(rows(QStringLiteral("Ci4"))), text(before));
         ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
         EXPECT_EQ(seams.ui.messageBoxes()[0].text, kCi4 + QStringLiteral("中的数据太少，请添加(>32)再保存"));
         EXPECT_EQ(seams.ui.messageBoxes()[0].title, QStringLiteral("码本管理"));
         EXPECT_EQ(seams.ui.messageBoxes()[0].flags, platform::MB_OK | platform::MB_ICONSTOP);
-        EXPECT_TRUE(child<QPushButton>(QStringLiteral("CmdUpdate"))->isEnabled());
+        EXPECT_TRUE(canSave());
     }
 }
 
@@ -206,9 +212,7 @@ TEST_F(MaintenanceTest, ChoosingABookAgainDiscardsEdits)
 TEST_F(MaintenanceTest, ClosingWithoutSavingChangesNoBook)
 {
     const QStringList before = rows(QStringLiteral("Ci4"));
-    open();
-    choose(kCi4);
-    click(QStringLiteral("Option2"));
+    editCi4();
     type(0, 1, QStringLiteral("1234"));
     type(grid()->model()->rowCount() - 1, 2, QStringLiteral("新词组"));
     click(QStringLiteral("CmdExit"));
@@ -222,9 +226,7 @@ TEST_F(MaintenanceTest, SavesTheGridInItsOrderNumberedAfresh)
     QStringList expected = rows(QStringLiteral("Ci4"));
     expected.removeAt(1);
     expected << QStringLiteral("123456 新的词组");
-    open();
-    choose(kCi4);
-    click(QStringLiteral("Option2"));
+    editCi4();
     type(0, 0, QStringLiteral("999"));
     deleteRow(1);
     const int addRow = grid()->model()->rowCount() - 1;
@@ -243,9 +245,7 @@ TEST_F(MaintenanceTest, ASaveThatFailsPartWayLeavesTheBookWhole)
     exec(QStringLiteral("CREATE TRIGGER stop BEFORE INSERT ON Ci4 WHEN (SELECT count(*) FROM Ci4) > 5 "
                         "BEGIN SELECT RAISE(ABORT, 'x'); END"));
     const QStringList before = rows(QStringLiteral("Ci4"));
-    open();
-    choose(kCi4);
-    click(QStringLiteral("Option2"));
+    editCi4();
     type(0, 2, QStringLiteral("改过了"));
     const QStringList edited = rows(QStringLiteral("temp"));
     click(QStringLiteral("CmdUpdate"));
@@ -254,7 +254,7 @@ TEST_F(MaintenanceTest, ASaveThatFailsPartWayLeavesTheBookWhole)
     EXPECT_EQ(text(rows(QStringLiteral("temp"))), text(edited));
     ASSERT_EQ(seams.ui.messageBoxes().size(), 1);
     EXPECT_TRUE(seams.ui.messageBoxes()[0].text.contains(QStringLiteral("存盘失败")));
-    EXPECT_TRUE(child<QPushButton>(QStringLiteral("CmdUpdate"))->isEnabled());
+    EXPECT_TRUE(canSave());
 
     // Once the book takes rows again, the same window saves.
     exec(QStringLiteral("DROP TRIGGER stop"));

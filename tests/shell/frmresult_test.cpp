@@ -2,7 +2,6 @@
 #include "shell/frmresult.h"
 #include "shell/module1.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +27,9 @@ protected:
         Module1::gTypingSpeed = 0;
         Module1::gEffectiveSpeed = 0;
     }
-    void TearDown() override { FrmResult::instance().hide(); }
+    void TearDown() override { box.hide(); }
+
+    FrmResult& box = FrmResult::instance();
 };
 
 TEST(ResultSummaryLine, DrillsWriteCountsWithASignPlaceAndTheArticleTestPlainDigits)
@@ -41,7 +42,6 @@ TEST(ResultSummaryLine, DrillsWriteCountsWithASignPlaceAndTheArticleTestPlainDig
 
 TEST_F(ScoreBox, IsOneBoxCentredWhenMade)
 {
-    FrmResult& box = FrmResult::instance();
     EXPECT_EQ(&box, &FrmResult::instance());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(box.pos(), QPoint((screen.width() - box.width()) / 2, (screen.height() - box.height()) / 2));
@@ -49,7 +49,6 @@ TEST_F(ScoreBox, IsOneBoxCentredWhenMade)
 
 TEST_F(ScoreBox, CaptionFollowsTheExerciseTitleAtEachShowing)
 {
-    FrmResult& box = FrmResult::instance();
     box.show();
     EXPECT_EQ(box.windowTitle(), QStringLiteral("两字词组训练成绩"));
     box.hide();
@@ -62,7 +61,7 @@ TEST_F(ScoreBox, CaptionFollowsTheExerciseTitleAtEachShowing)
 
 TEST_F(ScoreBox, ZeroFiguresShowAsZero)
 {
-    FrmResult::instance().show();
+    box.show();
     EXPECT_EQ(label("Label1")->text(), QStringLiteral("正 确 率：0%"));
     EXPECT_EQ(label("Label2")->text(), QStringLiteral("打字速度：0字/分"));
     EXPECT_EQ(label("Label3")->text(), QStringLiteral("有效速度：0字/分"));
@@ -70,7 +69,6 @@ TEST_F(ScoreBox, ZeroFiguresShowAsZero)
 
 TEST_F(ScoreBox, FiguresAreFormattedFreshAtEachShowing)
 {
-    FrmResult& box = FrmResult::instance();
     box.show();
     box.hide();
     Module1::gAccuracy = 0.956f;
@@ -87,7 +85,6 @@ TEST_F(ScoreBox, FiguresAreFormattedFreshAtEachShowing)
 
 TEST_F(ScoreBox, SummaryLineStaysAsTheCallerWroteIt)
 {
-    FrmResult& box = FrmResult::instance();
     box.Label4()->setText(QStringLiteral("用时2.5分 打字 57个 其中正确 55个"));
     box.show();
     box.hide();
@@ -97,13 +94,12 @@ TEST_F(ScoreBox, SummaryLineStaysAsTheCallerWroteIt)
 
 TEST_F(ScoreBox, ClosingFromTheTitleBarOnlyHidesItAndEndsTheModalShowing)
 {
-    FrmResult& box = FrmResult::instance();
-    QTimer::singleShot(0, &box, [&box] { box.close(); });
+    QTimer::singleShot(0, &box, [this] { box.close(); });
     box.exec();
     EXPECT_FALSE(box.isVisible());
 
     // The same box shows again, and its OK button ends the showing the same way.
-    QTimer::singleShot(0, &box, [&box] { box.findChild<QPushButton*>(QStringLiteral("Command3"))->click(); });
+    QTimer::singleShot(0, &box, [this] { box.findChild<QPushButton*>(QStringLiteral("Command3"))->click(); });
     box.exec();
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(&box, &FrmResult::instance());
@@ -115,7 +111,6 @@ class ScoreBoxKey : public ScoreBox, public ::testing::WithParamInterface<Qt::Ke
 
 TEST_P(ScoreBoxKey, DismissesTheBox)
 {
-    FrmResult& box = FrmResult::instance();
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
     ASSERT_EQ(box.focusWidget(), box.findChild<QPushButton*>(QStringLiteral("Command3")));
@@ -128,7 +123,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, ScoreBoxKey, ::testing::Values(Qt::Key_Return, Qt
 
 TEST_F(ScoreBox, KeepsAPositionTheUserGaveIt)
 {
-    FrmResult& box = FrmResult::instance();
     const QPoint centred = box.pos();
     box.show();
     box.move(centred + QPoint(-40, 25));
@@ -140,7 +134,6 @@ TEST_F(ScoreBox, KeepsAPositionTheUserGaveIt)
 
 TEST_F(ScoreBox, AnimationCyclesThroughFiveFramesFromItsCreation)
 {
-    FrmResult& box = FrmResult::instance();
     auto* timer = box.findChild<QTimer*>(QStringLiteral("Timer1"));
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->isActive());
