@@ -37,16 +37,10 @@ struct TableCase
     const char* table;
     const char* fields; // in order, comma-separated
     int minimumRows;    // a page of the reader's size needs this many
+    friend void PrintTo(const TableCase& c, std::ostream* os) { *os << c.table; }
 };
 
-void PrintTo(const TableCase& c, std::ostream* os)
-{
-    *os << c.table;
-}
-
-class TableTest : public ::testing::TestWithParam<TableCase>
-{
-};
+using TableTest = ::testing::TestWithParam<TableCase>;
 
 const TableCase kTables[] = {
     {"TabelName", "showname", 10},
@@ -168,16 +162,10 @@ struct CodeBookCase
     int minLength, maxLength;
     int downs;
     double minimumShare;
+    friend void PrintTo(const CodeBookCase& c, std::ostream* os) { *os << c.table; }
 };
 
-void PrintTo(const CodeBookCase& c, std::ostream* os)
-{
-    *os << c.table;
-}
-
-class CodeBookTest : public ::testing::TestWithParam<CodeBookCase>
-{
-};
+using CodeBookTest = ::testing::TestWithParam<CodeBookCase>;
 
 const CodeBookCase kCodeBooks[] = {
     {"jiandan", 3, 6, 1, 1, 0, 1},   {"Zi1jm", 1, 1, 1, 1, 0, 1},  {"Zi2jm", 2, 2, 1, 1, 0, 1},

@@ -472,12 +472,8 @@ struct UnfitValue
     const char* name;
     const char* field;
     QVariant value;
+    friend void PrintTo(const UnfitValue& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const UnfitValue& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class DaoUnfitValueTest : public DaoBookTest, public ::testing::WithParamInterface<UnfitValue>
 {

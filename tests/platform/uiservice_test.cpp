@@ -21,16 +21,10 @@ struct FlagsCase
     int defaultResult;
     std::optional<int> escapeResult;
     QMessageBox::Icon icon;
+    friend void PrintTo(const FlagsCase& c, std::ostream* os) { *os << c.name; }
 };
 
-void PrintTo(const FlagsCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class MessageBoxFlagsTest : public ::testing::TestWithParam<FlagsCase>
-{
-};
+using MessageBoxFlagsTest = ::testing::TestWithParam<FlagsCase>;
 
 TEST_P(MessageBoxFlagsTest, ButtonsDefaultEscapeAndIcon)
 {

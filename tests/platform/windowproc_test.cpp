@@ -30,9 +30,7 @@ struct LParamCase
     LPARAM expected;
 };
 
-class MakeKeyLParam : public ::testing::TestWithParam<LParamCase>
-{
-};
+using MakeKeyLParam = ::testing::TestWithParam<LParamCase>;
 
 TEST_P(MakeKeyLParam, PacksScanCodeRepeatAndFlags)
 {

@@ -102,12 +102,8 @@ struct CharacterCase
     QList<codefile::CodeGroupContents> groups;
     int cell;
     QStringList row; // hz, srm, Jm
+    friend void PrintTo(const CharacterCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const CharacterCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CodeBookCharacterTest : public CodeBookTest, public ::testing::WithParamInterface<CharacterCase>
 {
@@ -193,12 +189,8 @@ struct ShapeCase
     QByteArray file;
     int words;
     const char* maxCiLength;
+    friend void PrintTo(const ShapeCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const ShapeCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CodeBookShapeTest : public CodeBookTest, public ::testing::WithParamInterface<ShapeCase>
 {
@@ -310,12 +302,8 @@ struct SourceCase
     QByteArray bytes;
     BuildFailure::Kind kind;
     const char* message;
+    friend void PrintTo(const SourceCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const SourceCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CodeBookSourceTest : public CodeBookTest, public ::testing::WithParamInterface<SourceCase>
 {

@@ -60,9 +60,7 @@ struct RunCase
     friend void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class RunCountingTest : public ::testing::TestWithParam<RunCase>
-{
-};
+using RunCountingTest = ::testing::TestWithParam<RunCase>;
 
 TEST_P(RunCountingTest, EachRunOfLineOneIsAWordCountedByItsLength)
 {
@@ -113,9 +111,7 @@ struct DamagedCase
     friend void PrintTo(const DamagedCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class DamagedPracticeFileTest : public ::testing::TestWithParam<DamagedCase>
-{
-};
+using DamagedPracticeFileTest = ::testing::TestWithParam<DamagedCase>;
 
 TEST_P(DamagedPracticeFileTest, IsRefusedWithItsProblem)
 {
