@@ -375,10 +375,6 @@ TEST_F(DaoTest, ALockHeldElsewhereIsToldApartFromADamagedTable)
     }
 }
 
-} // namespace
-
-namespace {
-
 using platform::dao::FieldSpec;
 using platform::dao::FieldType;
 
