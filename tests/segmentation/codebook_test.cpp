@@ -58,12 +58,9 @@ protected:
 // character at different lengths and codes.
 QByteArray sampleFile()
 {
-    return codeFile({group("5", {QStringLiteral("中")}),
-                     group("50006", {QStringLiteral("中"), QStringLiteral("国")}),
-                     group("123", {QStringLiteral("人")})},
-                    {group("1", {QStringLiteral("中国")}), group("222222", {}),
-                     group("500601", {QStringLiteral("中国"), QStringLiteral("中华人民")}),
-                     group("123456", {QStringLiteral("人民"), QStringLiteral("中间")})});
+    return codeFile({group("5", {"中"}), group("50006", {"中", "国"}), group("123", {"人"})},
+                    {group("1", {"中国"}), group("222222", {}), group("500601", {"中国", "中华人民"}),
+                     group("123456", {"人民", "中间"})});
 }
 
 TEST_F(CodeBookTest, HasTheSevenTablesWithTheirFieldsInOrder)
