@@ -18,12 +18,8 @@ struct ReaderCase
 {
     const char* nameAsOpened; // the spelling a reader uses
     const char* field;        // a text field it reads
+    friend void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.nameAsOpened; }
 };
-
-void PrintTo(const ReaderCase& c, std::ostream* os)
-{
-    *os << c.nameAsOpened;
-}
 
 class DaoReaderTest : public ::testing::TestWithParam<ReaderCase>
 {

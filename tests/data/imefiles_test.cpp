@@ -120,12 +120,8 @@ struct Damage
 {
     const char* name;
     void (*apply)(QByteArray& file);
+    friend void PrintTo(const Damage& d, std::ostream* os) { *os << d.name; }
 };
-
-void PrintTo(const Damage& d, std::ostream* os)
-{
-    *os << d.name;
-}
 
 void setWordSectionLength(QByteArray& file, qint32 delta)
 {
@@ -133,9 +129,7 @@ void setWordSectionLength(QByteArray& file, qint32 delta)
     qToLittleEndian(d, file.data() + 0x1C);
 }
 
-class DamagedCodeFileTest : public ::testing::TestWithParam<Damage>
-{
-};
+using DamagedCodeFileTest = ::testing::TestWithParam<Damage>;
 
 TEST_P(DamagedCodeFileTest, IsRejected)
 {
@@ -165,9 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Reader, DamagedCodeFileTest,
                                                   }}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class UserWordFileTest : public ::testing::TestWithParam<const char*>
-{
-};
+using UserWordFileTest = ::testing::TestWithParam<const char*>;
 
 TEST_P(UserWordFileTest, ReadsToItsClosingLineWithCodesTheCodeFileRulesGive)
 {

@@ -37,16 +37,10 @@ struct TableCase
     const char* table;
     const char* fields; // in order, comma-separated
     int minimumRows;    // a page of the reader's size needs this many
+    friend void PrintTo(const TableCase& c, std::ostream* os) { *os << c.table; }
 };
 
-void PrintTo(const TableCase& c, std::ostream* os)
-{
-    *os << c.table;
-}
-
-class TableTest : public ::testing::TestWithParam<TableCase>
-{
-};
+using TableTest = ::testing::TestWithParam<TableCase>;
 
 const TableCase kTables[] = {
     {"TabelName", "showname", 10},
@@ -168,16 +162,21 @@ struct CodeBookCase
     int minLength, maxLength;
     int downs;
     double minimumShare;
+    friend void PrintTo(const CodeBookCase& c, std::ostream* os) { *os << c.table; }
 };
 
-void PrintTo(const CodeBookCase& c, std::ostream* os)
+using CodeBookTest = ::testing::TestWithParam<CodeBookCase>;
+
+// A code book's rows as (code, text).
+QList<std::pair<QString, QString>> codedRows(const char* table)
 {
-    *os << c.table;
+    QList<std::pair<QString, QString>> result;
+    for (const QJsonValue& row :
+         rows(QStringLiteral("SELECT bianma, wenzhi FROM %1").arg(QLatin1String(table))))
+        result.append({row.toObject().value(QStringLiteral("bianma")).toString(),
+                       row.toObject().value(QStringLiteral("wenzhi")).toString()});
+    return result;
 }
-
-class CodeBookTest : public ::testing::TestWithParam<CodeBookCase>
-{
-};
 
 const CodeBookCase kCodeBooks[] = {
     {"jiandan", 3, 6, 1, 1, 0, 1},   {"Zi1jm", 1, 1, 1, 1, 0, 1},  {"Zi2jm", 2, 2, 1, 1, 0, 1},
@@ -191,10 +190,7 @@ TEST_P(CodeBookTest, RowsHaveCodesAndLengthsOfTheLessonsKindAndNoNoise)
     const CodeBookCase& c = GetParam();
     const QRegularExpression digits(
         QStringLiteral("^[0-9]{%1,%2}$").arg(c.minCodeDigits).arg(c.maxCodeDigits));
-    const QJsonArray book = rows(QStringLiteral("SELECT bianma, wenzhi FROM %1").arg(QLatin1String(c.table)));
-    for (const QJsonValue& row : book) {
-        const QString code = row.toObject().value(QStringLiteral("bianma")).toString();
-        const QString text = row.toObject().value(QStringLiteral("wenzhi")).toString();
+    for (const auto& [code, text] : codedRows(c.table)) {
         EXPECT_TRUE(digits.match(code).hasMatch()) << code.toStdString();
         EXPECT_GE(text.size(), c.minLength) << text.toStdString();
         EXPECT_LE(text.size(), c.maxLength) << text.toStdString();
@@ -211,14 +207,10 @@ TEST_P(CodeBookTest, EveryRowCanBeTypedWithItsCode)
 {
     const StagedCodeFile& codes = stagedCodeFile();
     ASSERT_TRUE(codes.error.isEmpty()) << codes.error.toStdString();
-    const QJsonArray book =
-        rows(QStringLiteral("SELECT bianma, wenzhi FROM %1").arg(QLatin1String(GetParam().table)));
+    const auto book = codedRows(GetParam().table);
     ASSERT_FALSE(book.isEmpty());
-    for (const QJsonValue& row : book) {
-        const QString code = row.toObject().value(QStringLiteral("bianma")).toString();
-        const QString text = row.toObject().value(QStringLiteral("wenzhi")).toString();
+    for (const auto& [code, text] : book)
         EXPECT_TRUE(codes.holds(code, text)) << code.toStdString() << " " << text.toStdString();
-    }
 }
 
 // What the input method's engine commits for the code, `downs` presses of Down and Space.
@@ -241,12 +233,9 @@ TEST_P(CodeBookTest, TheShownCodeGivesTheItem)
 {
     static const platform::ime::LoadedTable loaded = platform::ime::loadCodeTable(stagedSystemFile({}));
     ASSERT_TRUE(loaded.table);
-    const QJsonArray book =
-        rows(QStringLiteral("SELECT bianma, wenzhi FROM %1").arg(QLatin1String(GetParam().table)));
+    const auto book = codedRows(GetParam().table);
     QStringList missed;
-    for (const QJsonValue& row : book) {
-        const QString code = row.toObject().value(QStringLiteral("bianma")).toString();
-        const QString text = row.toObject().value(QStringLiteral("wenzhi")).toString();
+    for (const auto& [code, text] : book) {
         if (typeCode(*loaded.table, code, GetParam().downs) != text)
             missed.append(code + u' ' + text);
     }

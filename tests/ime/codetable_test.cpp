@@ -45,9 +45,7 @@ QStringList expectedTexts(const QByteArray& code)
     return result;
 }
 
-class CodeTableLookupTest : public ::testing::TestWithParam<const char*>
-{
-};
+using CodeTableLookupTest = ::testing::TestWithParam<const char*>;
 
 TEST_P(CodeTableLookupTest, GivesTheEntriesOfExactlyThatCodeInFileOrder)
 {
@@ -88,9 +86,7 @@ struct PrefixCase
     bool prefix;
 };
 
-class CodeTablePrefixTest : public ::testing::TestWithParam<PrefixCase>
-{
-};
+using CodeTablePrefixTest = ::testing::TestWithParam<PrefixCase>;
 
 TEST_P(CodeTablePrefixTest, KnowsWhetherALongerCodeBeginsWithIt)
 {

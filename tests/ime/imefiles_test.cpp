@@ -20,9 +20,7 @@ struct BadCodeCase
     qint64 offset;
 };
 
-class UserWordCodeTest : public ::testing::TestWithParam<BadCodeCase>
-{
-};
+using UserWordCodeTest = ::testing::TestWithParam<BadCodeCase>;
 
 TEST_P(UserWordCodeTest, ACodeThatCannotBeTypedRefusesTheFile)
 {

@@ -29,9 +29,7 @@ struct PackedCase
     const char* digits;
 };
 
-class PackedCodeTest : public ::testing::TestWithParam<PackedCase>
-{
-};
+using PackedCodeTest = ::testing::TestWithParam<PackedCase>;
 
 TEST_P(PackedCodeTest, DecodesDigitsUpToTheFirstNibbleAboveNine)
 {
@@ -208,12 +206,8 @@ struct DamageCase
     QByteArray file;
     Kind kind;
     qint64 offset;
+    friend void PrintTo(const DamageCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const DamageCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 constexpr int kSections = 0x20; // assembleCodeFile without skipped stretches
 
@@ -254,9 +248,7 @@ std::vector<DamageCase> codeFileDamages()
     };
 }
 
-class CodeFileDamageTest : public ::testing::TestWithParam<DamageCase>
-{
-};
+using CodeFileDamageTest = ::testing::TestWithParam<DamageCase>;
 
 TEST_P(CodeFileDamageTest, IsRefusedWithWhatAndWhere)
 {
@@ -335,9 +327,7 @@ struct FieldCase
     QByteArray text;
 };
 
-class UserWordCodeTextTest : public ::testing::TestWithParam<FieldCase>
-{
-};
+using UserWordCodeTextTest = ::testing::TestWithParam<FieldCase>;
 
 TEST_P(UserWordCodeTextTest, TakesHalfTheSumOfTheDecodedCounts)
 {
@@ -363,19 +353,13 @@ struct ListCase
     QList<QByteArray> words;
     qint64 end;
     bool closingLineMissing;
+    friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const ListCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 const QByteArray kField = asciiCodeField("88");
 const QByteArray kZhong = bytes({0xD6, 0xD0});
 
-class UserWordListTest : public ::testing::TestWithParam<ListCase>
-{
-};
+using UserWordListTest = ::testing::TestWithParam<ListCase>;
 
 TEST_P(UserWordListTest, EndsAtTheEmptyLineOrAnEmptyWord)
 {
@@ -405,9 +389,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"Empty", {}, {}, 0, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class UserWordDamageTest : public ::testing::TestWithParam<DamageCase>
-{
-};
+using UserWordDamageTest = ::testing::TestWithParam<DamageCase>;
 
 TEST_P(UserWordDamageTest, IsRefusedWithWhatAndWhere)
 {
@@ -439,9 +421,7 @@ TEST(UserWordFile, EveryCutIsReadWithinTheFile)
 
 // --- The teacher's word list ---------------------------------------------------------------------
 
-class WordListTest : public ::testing::TestWithParam<ListCase>
-{
-};
+using WordListTest = ::testing::TestWithParam<ListCase>;
 
 TEST_P(WordListTest, EndsAtTheFirstEmptyLine)
 {

@@ -375,10 +375,6 @@ TEST_F(DaoTest, ALockHeldElsewhereIsToldApartFromADamagedTable)
     }
 }
 
-} // namespace
-
-namespace {
-
 using platform::dao::FieldSpec;
 using platform::dao::FieldType;
 
@@ -472,12 +468,8 @@ struct UnfitValue
     const char* name;
     const char* field;
     QVariant value;
+    friend void PrintTo(const UnfitValue& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const UnfitValue& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class DaoUnfitValueTest : public DaoBookTest, public ::testing::WithParamInterface<UnfitValue>
 {

@@ -111,9 +111,7 @@ struct ImportCase
     QByteArray expectedGbk;
 };
 
-class ImportedText : public ::testing::TestWithParam<ImportCase>
-{
-};
+using ImportedText = ::testing::TestWithParam<ImportCase>;
 
 TEST_P(ImportedText, ArrivesAsGbk)
 {

@@ -43,13 +43,14 @@ class RegistryTest : public ::testing::Test
 protected:
     void TearDown() override { resetRegistry(); }
 
-    // What a folder holds apart from the hive's lock file, which stays.
-    static QStringList filesBesideTheLock(const QString& folder)
+    // What the user folder holds apart from the hive's lock file, which stays.
+    QStringList filesBesideTheLock() const
     {
-        QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        QStringList files = QDir(folders.userFolder()).entryList(QDir::Files | QDir::Hidden);
         files.removeAll(QStringLiteral("HKEY_CURRENT_USER.hive.lock"));
         return files;
     }
+    static QString lockPath() { return hiveFilePath(HKEY_CURRENT_USER) + QStringLiteral(".lock"); }
     static HKEY create(HKEY root, const char* path)
     {
         HKEY key = 0;
@@ -182,8 +183,7 @@ TEST_F(RegistryTest, QueryAnswersSizeAndTypeFirstAndRefusesASmallBuffer)
 {
     const HKEY key = create(HKEY_LOCAL_MACHINE, "Software\\Test");
     const QByteArray stored = bytes("12345\0", 6);
-    ASSERT_EQ(RegSetValueExA(key, "text", 0, REG_SZ, reinterpret_cast<const BYTE*>(stored.constData()), 6),
-              ERROR_SUCCESS);
+    ASSERT_EQ(setText(key, "text", stored), ERROR_SUCCESS);
 
     DWORD type = REG_NONE;
     DWORD size = 0;
@@ -243,8 +243,7 @@ TEST_F(RegistryTest, EveryWriteReplacesTheHiveFileWhole)
     ASSERT_TRUE(before.open(QIODevice::ReadOnly)); // keeps the old file's contents readable
 
     const HKEY key = create(HKEY_CURRENT_USER, "Software\\Second");
-    const BYTE data[] = "abc";
-    ASSERT_EQ(RegSetValueExA(key, "v", 0, REG_SZ, data, sizeof data), ERROR_SUCCESS);
+    ASSERT_EQ(setText(key, "v", bytes("abc", 4)), ERROR_SUCCESS);
     RegCloseKey(key);
 
     // The old file was not written into: it was replaced by a new one written beside it.
@@ -252,8 +251,7 @@ TEST_F(RegistryTest, EveryWriteReplacesTheHiveFileWhole)
     EXPECT_TRUE(oldContent.contains("First"));
     EXPECT_FALSE(oldContent.contains("Second"));
     EXPECT_TRUE(readFile(path).contains("[Software\\Second]"));
-    EXPECT_EQ(filesBesideTheLock(folders.userFolder()),
-              QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
+    EXPECT_EQ(filesBesideTheLock(), QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
 }
 
 TEST_F(RegistryTest, AFullDiskFailsTheWriteKeepsTheFileAndRemembersNothing)
@@ -273,8 +271,7 @@ TEST_F(RegistryTest, AFullDiskFailsTheWriteKeepsTheFileAndRemembersNothing)
     EXPECT_EQ(query(key, "kept"), QByteArray("old"));
     EXPECT_EQ(query(key, "added"), std::nullopt);
     EXPECT_EQ(readFile(path), before);
-    EXPECT_EQ(filesBesideTheLock(folders.userFolder()),
-              QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
+    EXPECT_EQ(filesBesideTheLock(), QStringList{QStringLiteral("HKEY_CURRENT_USER.hive")});
     // The system's own words, once for the two writes that failed alike.
     ASSERT_EQ(problems.messages.size(), 1);
     EXPECT_TRUE(problems.messages.front().contains(QString::fromLocal8Bit(std::strerror(EFBIG))));
@@ -288,7 +285,7 @@ TEST_F(RegistryTest, AWriteWaitsForALiveLockAndFailsWithoutIt)
     const HKEY key = create(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle");
     setRegistryLockTimeout(std::chrono::milliseconds(50));
     {
-        FileLock other(hiveFilePath(HKEY_CURRENT_USER) + QStringLiteral(".lock"));
+        FileLock other(lockPath());
         ASSERT_TRUE(other.lock(std::chrono::milliseconds(0), nullptr));
         EXPECT_NE(setText(key, "v", "1"), ERROR_SUCCESS);
         EXPECT_EQ(query(key, "v"), std::nullopt);
@@ -301,11 +298,10 @@ TEST_F(RegistryTest, AWriteWaitsForALiveLockAndFailsWithoutIt)
 // What a writer that was killed may leave behind: no process holds the lock any more.
 TEST_F(RegistryTest, ALockFileLeftBehindIsNoLock)
 {
-    const QString lockPath = hiveFilePath(HKEY_CURRENT_USER) + QStringLiteral(".lock");
     setRegistryLockTimeout(std::chrono::milliseconds(0));
     for (const QByteArray& left :
          {QByteArray(), QByteArray("999999\nhost\ncorvelle\n"), QByteArray("\xFF\0", 2)}) {
-        ASSERT_TRUE(writeFile(lockPath, left));
+        ASSERT_TRUE(writeFile(lockPath(), left));
         HKEY key = 0;
         EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\" + left.toHex(), &key), ERROR_SUCCESS);
         RegCloseKey(key);
@@ -316,21 +312,20 @@ TEST_F(RegistryTest, ALockFileLeftBehindIsNoLock)
 // A lock file that cannot be opened holds no lock: an empty folder or a link in its place is cleared away.
 TEST_F(RegistryTest, SomethingThatCannotBeALockFileIsNoLock)
 {
-    const QString lockPath = hiveFilePath(HKEY_CURRENT_USER) + QStringLiteral(".lock");
     ASSERT_TRUE(QDir().mkpath(folders.userFolder()));
     const std::pair<const char*, std::function<bool()>> inTheWay[] = {
-        {"Folder", [&] { return QDir().mkdir(lockPath); }},
-        {"Link", [&] { return QFile::link(folders.userFolder() + QStringLiteral("elsewhere"), lockPath); }},
+        {"Folder", [&] { return QDir().mkdir(lockPath()); }},
+        {"Link", [&] { return QFile::link(folders.userFolder() + QStringLiteral("elsewhere"), lockPath()); }},
     };
     for (const auto& [name, make] : inTheWay) {
-        QFile::remove(lockPath); // the lock file the case before left
+        QFile::remove(lockPath()); // the lock file the case before left
         ASSERT_TRUE(make()) << name;
         HKEY key = 0;
         EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (QByteArray("Software\\") + name).constData(), &key),
                   ERROR_SUCCESS)
             << name;
         RegCloseKey(key);
-        EXPECT_TRUE(QFileInfo(lockPath).isFile()) << name;
+        EXPECT_TRUE(QFileInfo(lockPath()).isFile()) << name;
     }
     EXPECT_TRUE(problems.messages.isEmpty()) << problems.messages.join(u'\n').toStdString();
 }
@@ -388,8 +383,7 @@ TEST_F(RegistryTest, AWriteThatWouldPassTheSizeBoundFails)
 TEST_F(RegistryTest, AnotherProgramsSavedSettingsAreKeptAndSeen)
 {
     const HKEY key = create(HKEY_CURRENT_USER, "Software\\Orvesk\\Talvoren");
-    const BYTE first[] = "1";
-    ASSERT_EQ(RegSetValueExA(key, "mine", 0, REG_SZ, first, sizeof first), ERROR_SUCCESS);
+    ASSERT_EQ(setText(key, "mine", bytes("1", 2)), ERROR_SUCCESS);
 
     const QString path = hiveFilePath(HKEY_CURRENT_USER);
     RegistryHive other;
@@ -397,8 +391,7 @@ TEST_F(RegistryTest, AnotherProgramsSavedSettingsAreKeptAndSeen)
     other.setValue("Software\\Orvesk\\Corvelle", "theirs", {REG_SZ, bytes("2", 2)});
     ASSERT_TRUE(other.save(path));
 
-    const BYTE second[] = "3";
-    ASSERT_EQ(RegSetValueExA(key, "mine", 0, REG_SZ, second, sizeof second), ERROR_SUCCESS);
+    ASSERT_EQ(setText(key, "mine", bytes("3", 2)), ERROR_SUCCESS);
     RegCloseKey(key);
     RegistryHive onDisk;
     ASSERT_TRUE(onDisk.load(path).ok);
@@ -410,10 +403,7 @@ TEST_F(RegistryTest, AnotherProgramsSavedSettingsAreKeptAndSeen)
     HKEY theirs = 0;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orvesk\\Corvelle", 0, KEY_READ, &theirs),
               ERROR_SUCCESS);
-    BYTE read[8] = {};
-    DWORD size = sizeof read;
-    EXPECT_EQ(RegQueryValueExA(theirs, "theirs", nullptr, nullptr, read, &size), ERROR_SUCCESS);
-    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(read), size), bytes("4", 2));
+    EXPECT_EQ(query(theirs, "theirs"), bytes("4", 2));
     RegCloseKey(theirs);
 }
 
@@ -452,8 +442,7 @@ class DamagedHiveTest : public RegistryTest, public ::testing::WithParamInterfac
 TEST_P(DamagedHiveTest, IsReportedSetAsideAndReplacedByAnEmptyHive)
 {
     const HKEY key = create(HKEY_LOCAL_MACHINE, "Software\\Kept");
-    const BYTE data[] = "precious";
-    ASSERT_EQ(RegSetValueExA(key, "v", 0, REG_SZ, data, sizeof data), ERROR_SUCCESS);
+    ASSERT_EQ(setText(key, "v", bytes("precious", 9)), ERROR_SUCCESS);
     RegCloseKey(key);
     const QString path = hiveFilePath(HKEY_LOCAL_MACHINE);
     const QByteArray damaged = GetParam().apply(readFile(path));

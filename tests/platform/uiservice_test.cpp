@@ -19,18 +19,12 @@ struct FlagsCase
     UINT flags;
     QList<int> buttons;
     int defaultResult;
-    std::optional<int> escapeResult;
+    std::optional<int> escapeResult; // none: no button answers Escape
     QMessageBox::Icon icon;
+    friend void PrintTo(const FlagsCase& c, std::ostream* os) { *os << c.name; }
 };
 
-void PrintTo(const FlagsCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class MessageBoxFlagsTest : public ::testing::TestWithParam<FlagsCase>
-{
-};
+using MessageBoxFlagsTest = ::testing::TestWithParam<FlagsCase>;
 
 TEST_P(MessageBoxFlagsTest, ButtonsDefaultEscapeAndIcon)
 {
@@ -41,38 +35,31 @@ TEST_P(MessageBoxFlagsTest, ButtonsDefaultEscapeAndIcon)
     EXPECT_EQ(messageBoxIcon(c.flags), c.icon);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Flags, MessageBoxFlagsTest,
-    ::testing::Values(
-        FlagsCase{"Ok", MB_OK, {IDOK}, IDOK, IDOK, QMessageBox::NoIcon},
-        FlagsCase{"OkCritical", MB_OK | MB_ICONSTOP, {IDOK}, IDOK, IDOK, QMessageBox::Critical},
-        FlagsCase{"OkCancelInfo",
-                  MB_OKCANCEL | MB_ICONINFORMATION,
-                  {IDOK, IDCANCEL},
-                  IDOK,
-                  IDCANCEL,
-                  QMessageBox::Information},
-        FlagsCase{"YesNoQuestionDefaultNo",
-                  MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2,
-                  {IDYES, IDNO},
-                  IDNO,
-                  std::nullopt,
-                  QMessageBox::Question},
-        FlagsCase{"YesNoCancelWarning",
-                  MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3,
-                  {IDYES, IDNO, IDCANCEL},
-                  IDCANCEL,
-                  IDCANCEL,
-                  QMessageBox::Warning},
-        FlagsCase{"AbortRetryIgnore",
-                  MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
-                  {IDABORT, IDRETRY, IDIGNORE},
-                  IDRETRY,
-                  std::nullopt,
-                  QMessageBox::NoIcon},
-        FlagsCase{"RetryCancel", MB_RETRYCANCEL, {IDRETRY, IDCANCEL}, IDRETRY, IDCANCEL, QMessageBox::NoIcon},
-        FlagsCase{"DefaultBeyondTheButtons", MB_OK | MB_DEFBUTTON3, {IDOK}, IDOK, IDOK, QMessageBox::NoIcon}),
-    [](const ::testing::TestParamInfo<FlagsCase>& info) { return std::string(info.param.name); });
+using enum QMessageBox::Icon;
+
+const FlagsCase kFlags[] = {
+    {"Ok", MB_OK, {IDOK}, IDOK, IDOK, NoIcon},
+    {"OkCritical", MB_OK | MB_ICONSTOP, {IDOK}, IDOK, IDOK, Critical},
+    {"OkCancelInfo", MB_OKCANCEL | MB_ICONINFORMATION, {IDOK, IDCANCEL}, IDOK, IDCANCEL, Information},
+    {"YesNoQuestionDefaultNo", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, IDNO, {}, Question},
+    {"YesNoCancelWarning",
+     MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3,
+     {IDYES, IDNO, IDCANCEL},
+     IDCANCEL,
+     IDCANCEL,
+     Warning},
+    {"AbortRetryIgnore",
+     MB_ABORTRETRYIGNORE | MB_DEFBUTTON2,
+     {IDABORT, IDRETRY, IDIGNORE},
+     IDRETRY,
+     {},
+     NoIcon},
+    {"RetryCancel", MB_RETRYCANCEL, {IDRETRY, IDCANCEL}, IDRETRY, IDCANCEL, NoIcon},
+    {"DefaultBeyondTheButtons", MB_OK | MB_DEFBUTTON3, {IDOK}, IDOK, IDOK, NoIcon},
+};
+
+INSTANTIATE_TEST_SUITE_P(Flags, MessageBoxFlagsTest, ::testing::ValuesIn(kFlags),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RealUiService, AMessageBoxShowsTheFlagsAndReturnsTheClickedButton)
 {

@@ -30,9 +30,7 @@ struct LParamCase
     LPARAM expected;
 };
 
-class MakeKeyLParam : public ::testing::TestWithParam<LParamCase>
-{
-};
+using MakeKeyLParam = ::testing::TestWithParam<LParamCase>;
 
 TEST_P(MakeKeyLParam, PacksScanCodeRepeatAndFlags)
 {
@@ -52,13 +50,13 @@ struct PresentCase
 {
     const char* name;
     bool numLock;
-    QEvent::Type type;
     int key;
     Qt::KeyboardModifiers modifiers;
-    QString text;
-    bool autoRepeat;
-    quint32 nativeScanCode;
+    const char* text;
     KeyMessage expected;
+    quint32 nativeScanCode = 0;
+    QEvent::Type type = QEvent::KeyPress;
+    bool autoRepeat = false;
 };
 
 class KeyMessageFor : public ::testing::TestWithParam<PresentCase>
@@ -71,7 +69,8 @@ TEST_P(KeyMessageFor, PresentsTheKeyAsWindowsWould)
 {
     const PresentCase& c = GetParam();
     setNumLock(c.numLock);
-    const QKeyEvent event(c.type, c.key, c.modifiers, c.nativeScanCode, 0, 0, c.text, c.autoRepeat);
+    const QKeyEvent event(c.type, c.key, c.modifiers, c.nativeScanCode, 0, 0, QString::fromLatin1(c.text),
+                          c.autoRepeat);
     const auto message = keyMessageFor(event);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->msg, c.expected.msg);
@@ -84,154 +83,28 @@ constexpr auto kRelease = QEvent::KeyRelease;
 const Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
 const Qt::KeyboardModifiers kNone = Qt::NoModifier;
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyMessageFor,
-    ::testing::Values(PresentCase{"PadSevenNumLockOff",
-                                  false,
-                                  kPress,
-                                  Qt::Key_7,
-                                  kPad,
-                                  QStringLiteral("7"),
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_HOME, 0x00470001}},
-                      PresentCase{"PadHomeNumLockOff",
-                                  false,
-                                  kPress,
-                                  Qt::Key_Home,
-                                  kPad,
-                                  {},
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_HOME, 0x00470001}},
-                      PresentCase{"PadSevenNumLockOn",
-                                  true,
-                                  kPress,
-                                  Qt::Key_7,
-                                  kPad,
-                                  QStringLiteral("7"),
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_NUMPAD0 + 7, 0x00470001}},
-                      PresentCase{"PadHomeNumLockOn",
-                                  true,
-                                  kPress,
-                                  Qt::Key_Home,
-                                  kPad,
-                                  {},
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_NUMPAD0 + 7, 0x00470001}},
-                      PresentCase{"PadFiveNumLockOff",
-                                  false,
-                                  kPress,
-                                  Qt::Key_5,
-                                  kPad,
-                                  QStringLiteral("5"),
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_CLEAR, 0x004C0001}},
-                      PresentCase{"PadZeroNumLockOff",
-                                  false,
-                                  kPress,
-                                  Qt::Key_0,
-                                  kPad,
-                                  QStringLiteral("0"),
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_INSERT, 0x00520001}},
-                      PresentCase{"NavigationHome",
-                                  false,
-                                  kPress,
-                                  Qt::Key_Home,
-                                  kNone,
-                                  {},
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_HOME, 0x01470001}},
-                      PresentCase{"PadSevenRepeat",
-                                  false,
-                                  kPress,
-                                  Qt::Key_7,
-                                  kPad,
-                                  QStringLiteral("7"),
-                                  true,
-                                  0,
-                                  {WM_KEYDOWN, VK_HOME, 0x40470001}},
-                      PresentCase{"PadTwoUp",
-                                  false,
-                                  kRelease,
-                                  Qt::Key_2,
-                                  kPad,
-                                  QStringLiteral("2"),
-                                  false,
-                                  0,
-                                  {WM_KEYUP, VK_DOWN, 0xC0500001}},
-                      PresentCase{"LetterA",
-                                  false,
-                                  kPress,
-                                  Qt::Key_A,
-                                  kNone,
-                                  QStringLiteral("a"),
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, 'A', 0x001E0001}},
-                      PresentCase{"MainRowSeven",
-                                  false,
-                                  kPress,
-                                  Qt::Key_7,
-                                  kNone,
-                                  QStringLiteral("7"),
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, '7', 0x00080001}},
-                      PresentCase{"AltF",
-                                  false,
-                                  kPress,
-                                  Qt::Key_F,
-                                  Qt::AltModifier,
-                                  {},
-                                  false,
-                                  0,
-                                  {WM_SYSKEYDOWN, 'F', 0x20210001}},
-                      PresentCase{"PadEnter",
-                                  false,
-                                  kPress,
-                                  Qt::Key_Enter,
-                                  kPad,
-                                  QStringLiteral("\r"),
-                                  false,
-                                  0,
-                                  {WM_KEYDOWN, VK_RETURN, 0x011C0001}},
-                      // X11 reports the evdev code plus 8: keypad 7 is 71, the separate Home key 102.
-                      PresentCase{"NativePadSeven",
-                                  false,
-                                  kPress,
-                                  Qt::Key_Home,
-                                  kPad,
-                                  {},
-                                  false,
-                                  71 + 8,
-                                  {WM_KEYDOWN, VK_HOME, 0x00470001}},
-                      PresentCase{"NativeHome",
-                                  false,
-                                  kPress,
-                                  Qt::Key_Home,
-                                  kNone,
-                                  {},
-                                  false,
-                                  102 + 8,
-                                  {WM_KEYDOWN, VK_HOME, 0x01470001}},
-                      PresentCase{"NativeLetterA",
-                                  false,
-                                  kPress,
-                                  Qt::Key_A,
-                                  kNone,
-                                  QStringLiteral("a"),
-                                  false,
-                                  30 + 8,
-                                  {WM_KEYDOWN, 'A', 0x001E0001}}),
-    [](const auto& info) { return std::string(info.param.name); });
+const PresentCase kPresentCases[] = {
+    {"PadSevenNumLockOff", false, Qt::Key_7, kPad, "7", {WM_KEYDOWN, VK_HOME, 0x00470001}},
+    {"PadHomeNumLockOff", false, Qt::Key_Home, kPad, {}, {WM_KEYDOWN, VK_HOME, 0x00470001}},
+    {"PadSevenNumLockOn", true, Qt::Key_7, kPad, "7", {WM_KEYDOWN, VK_NUMPAD0 + 7, 0x00470001}},
+    {"PadHomeNumLockOn", true, Qt::Key_Home, kPad, {}, {WM_KEYDOWN, VK_NUMPAD0 + 7, 0x00470001}},
+    {"PadFiveNumLockOff", false, Qt::Key_5, kPad, "5", {WM_KEYDOWN, VK_CLEAR, 0x004C0001}},
+    {"PadZeroNumLockOff", false, Qt::Key_0, kPad, "0", {WM_KEYDOWN, VK_INSERT, 0x00520001}},
+    {"NavigationHome", false, Qt::Key_Home, kNone, {}, {WM_KEYDOWN, VK_HOME, 0x01470001}},
+    {"PadSevenRepeat", false, Qt::Key_7, kPad, "7", {WM_KEYDOWN, VK_HOME, 0x40470001}, 0, kPress, true},
+    {"PadTwoUp", false, Qt::Key_2, kPad, "2", {WM_KEYUP, VK_DOWN, 0xC0500001}, 0, kRelease},
+    {"LetterA", false, Qt::Key_A, kNone, "a", {WM_KEYDOWN, 'A', 0x001E0001}},
+    {"MainRowSeven", false, Qt::Key_7, kNone, "7", {WM_KEYDOWN, '7', 0x00080001}},
+    {"AltF", false, Qt::Key_F, Qt::AltModifier, {}, {WM_SYSKEYDOWN, 'F', 0x20210001}},
+    {"PadEnter", false, Qt::Key_Enter, kPad, "\r", {WM_KEYDOWN, VK_RETURN, 0x011C0001}},
+    // X11 reports the evdev code plus 8: keypad 7 is 71, the separate Home key 102.
+    {"NativePadSeven", false, Qt::Key_Home, kPad, {}, {WM_KEYDOWN, VK_HOME, 0x00470001}, 71 + 8},
+    {"NativeHome", false, Qt::Key_Home, kNone, {}, {WM_KEYDOWN, VK_HOME, 0x01470001}, 102 + 8},
+    {"NativeLetterA", false, Qt::Key_A, kNone, "a", {WM_KEYDOWN, 'A', 0x001E0001}, 30 + 8},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyMessageFor, ::testing::ValuesIn(kPresentCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeyMessageForUnknown, GivesNothing)
 {

@@ -15,9 +15,7 @@ struct PerLineCase
     int perLine;
 };
 
-class CharactersPerLineTest : public ::testing::TestWithParam<PerLineCase>
-{
-};
+using CharactersPerLineTest = ::testing::TestWithParam<PerLineCase>;
 
 TEST_P(CharactersPerLineTest, IsTheWidthAfterTheMarginInWholeCharacters)
 {
@@ -67,9 +65,7 @@ struct MoveCase
     int to;
 };
 
-class CursorMoveTest : public ::testing::TestWithParam<MoveCase>
-{
-};
+using CursorMoveTest = ::testing::TestWithParam<MoveCase>;
 
 // Ten characters, eight to a line: the second line holds two.
 TEST_P(CursorMoveTest, StaysInsideTheArticle)

@@ -21,16 +21,10 @@ struct TextCase
     const char* name;
     QByteArray bytes;
     QByteArray expected;
+    friend void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
 };
 
-void PrintTo(const TextCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class DoubleByteWalk : public ::testing::TestWithParam<TextCase>
-{
-};
+using DoubleByteWalk = ::testing::TestWithParam<TextCase>;
 
 TEST_P(DoubleByteWalk, KeepsWholeDoubleByteCharactersOnly)
 {
@@ -57,9 +51,7 @@ TEST(DoubleByteWalkLimit, StopsBeforeACharacterThatWouldPassTheLimit)
     EXPECT_EQ(takeDoubleByteCharacters("\xD6\xD0\xB9\x41\xB9\x41", 5), QByteArray("\xD6\xD0\xB9\x41"));
 }
 
-class FileHead : public ::testing::TestWithParam<TextCase>
-{
-};
+using FileHead = ::testing::TestWithParam<TextCase>;
 
 TEST_P(FileHead, ArrivesAsGbkCharacters)
 {
@@ -144,9 +136,7 @@ TEST_F(ArticleFileTest, EmptyBinaryAndUnreadableFiles)
     }
 }
 
-class SymbolFilter : public ::testing::TestWithParam<TextCase>
-{
-};
+using SymbolFilter = ::testing::TestWithParam<TextCase>;
 
 TEST_P(SymbolFilter, TakesOutTheListedSymbolsAsWholeCharacters)
 {

@@ -17,9 +17,7 @@ struct NamesCase
     const char* index;
 };
 
-class BookFilesTest : public ::testing::TestWithParam<NamesCase>
-{
-};
+using BookFilesTest = ::testing::TestWithParam<NamesCase>;
 
 TEST_P(BookFilesTest, LiveInTheProgramFolder)
 {

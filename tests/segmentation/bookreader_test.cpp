@@ -155,12 +155,8 @@ struct OpenCase
     bool database;
     BookOpenFailure::Kind kind;
     const char* message; // empty: any
+    friend void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const OpenCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class BookReaderOpenTest : public BookReaderTest, public ::testing::WithParamInterface<OpenCase>
 {

@@ -62,7 +62,7 @@ QList<quint16> indexCounts(const QString& path)
     QList<quint16> counts;
     if (bytes.size() != segmentation::kIndexFileBytes)
         return counts;
-    for (int cell = 0; cell < platform::codefile::kGbkCellCount; ++cell)
+    for (int cell = 0; cell < codefile::kGbkCellCount; ++cell)
         counts << qFromLittleEndian<quint16>(bytes.constData() + 2 * cell);
     return counts;
 }
@@ -75,12 +75,12 @@ QByteArray gbk(const QString& text)
 int cellOf(const QString& text)
 {
     const QByteArray bytes = gbk(text);
-    return platform::codefile::GbkCellIndex(bytes[0], bytes[1]);
+    return codefile::GbkCellIndex(bytes[0], bytes[1]);
 }
 
-platform::codefile::CodeGroupContents group(const char* code, const QStringList& texts)
+codefile::CodeGroupContents group(const char* code, const QStringList& texts)
 {
-    platform::codefile::CodeGroupContents result{code, {}};
+    codefile::CodeGroupContents result{code, {}};
     for (const QString& text : texts)
         result.texts << gbk(text);
     return result;
@@ -96,11 +96,11 @@ QString failureOf(const segmentation::BuildReport& report)
 } // namespace
 
 QString buildCodeBook(const QString& programFolder, const QString& systemFolder,
-                      const QList<platform::codefile::CodeGroupContents>& characters,
-                      const QList<platform::codefile::CodeGroupContents>& words)
+                      const QList<codefile::CodeGroupContents>& characters,
+                      const QList<codefile::CodeGroupContents>& words)
 {
     const QString path = systemFolder + QLatin1String(segmentation::kCodeFileName);
-    if (!writeFile(path, platform::codefile::writeCodeFile({"BookTest", "", "", characters, words})))
+    if (!writeFile(path, codefile::writeCodeFile({"BookTest", "", "", characters, words})))
         return QStringLiteral("cannot write ") + path;
     return failureOf(
         segmentation::RebuildCodeBook(programFolder, path, {QStringLiteral("t"), QStringLiteral("1K")}));
@@ -112,7 +112,7 @@ QString buildTeacherBook(const QString& programFolder, const QStringList& words)
     for (const QString& word : words)
         list << gbk(word);
     const QString path = programFolder + QLatin1String(segmentation::kTeacherWordListName);
-    if (!writeFile(path, platform::codefile::writeWordList(list)))
+    if (!writeFile(path, codefile::writeWordList(list)))
         return QStringLiteral("cannot write ") + path;
     return failureOf(segmentation::BuildUserWordBook(programFolder));
 }
@@ -120,19 +120,19 @@ QString buildTeacherBook(const QString& programFolder, const QStringList& words)
 QString buildCustomBook(const QString& programFolder, const QString& systemFolder,
                         const QList<CustomWord>& words)
 {
-    QList<platform::codefile::UserWordContents> entries;
+    QList<codefile::UserWordContents> entries;
     for (const CustomWord& word : words)
-        entries.append({platform::codefile::asciiCodeField(word.code), gbk(word.word)});
+        entries.append({codefile::asciiCodeField(word.code), gbk(word.word)});
     const QString path = systemFolder + segmentation::userWordFileNameForEdition(1);
-    if (!writeFile(path, platform::codefile::writeUserWordFile(entries)))
+    if (!writeFile(path, codefile::writeUserWordFile(entries)))
         return QStringLiteral("cannot write ") + path;
     return failureOf(segmentation::BuildCustomCodeBook(programFolder, systemFolder, 1));
 }
 
 QString buildCodeBook(const QString& programFolder, const QString& systemFolder, const QString& entries)
 {
-    QList<platform::codefile::CodeGroupContents> characters;
-    QList<platform::codefile::CodeGroupContents> words;
+    QList<codefile::CodeGroupContents> characters;
+    QList<codefile::CodeGroupContents> words;
     for (const QString& entry : entries.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList parts = entry.split(u'=');
         (parts[0].size() == 1 ? characters : words) << group(parts[1].toLatin1().constData(), {parts[0]});
@@ -147,14 +147,9 @@ QString buildTeacherBook(const QString& programFolder, const QString& words)
 
 QString buildCustomBook(const QString& programFolder, const QString& systemFolder, const QString& entries)
 {
-    const QStringList parts = entries.split(u' ', Qt::SkipEmptyParts);
-    // The codes live here while the words point at them.
-    QList<QByteArray> codes;
-    for (const QString& entry : parts)
-        codes << entry.section(u'=', 1).toLatin1();
     QList<CustomWord> words;
-    for (qsizetype i = 0; i < parts.size(); ++i)
-        words.append({codes[i].constData(), parts[i].section(u'=', 0, 0)});
+    for (const QString& entry : entries.split(u' ', Qt::SkipEmptyParts))
+        words.append({entry.section(u'=', 1).toLatin1(), entry.section(u'=', 0, 0)});
     return buildCustomBook(programFolder, systemFolder, words);
 }
 

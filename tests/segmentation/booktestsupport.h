@@ -35,7 +35,7 @@ platform::codefile::CodeGroupContents group(const char* code, const QStringList&
 // A user word of the input method: its code as ASCII digits and the word.
 struct CustomWord
 {
-    const char* code;
+    QByteArray code;
     QString word;
 };
 

@@ -58,12 +58,9 @@ protected:
 // character at different lengths and codes.
 QByteArray sampleFile()
 {
-    return codeFile({group("5", {QStringLiteral("中")}),
-                     group("50006", {QStringLiteral("中"), QStringLiteral("国")}),
-                     group("123", {QStringLiteral("人")})},
-                    {group("1", {QStringLiteral("中国")}), group("222222", {}),
-                     group("500601", {QStringLiteral("中国"), QStringLiteral("中华人民")}),
-                     group("123456", {QStringLiteral("人民"), QStringLiteral("中间")})});
+    return codeFile({group("5", {"中"}), group("50006", {"中", "国"}), group("123", {"人"})},
+                    {group("1", {"中国"}), group("222222", {}), group("500601", {"中国", "中华人民"}),
+                     group("123456", {"人民", "中间"})});
 }
 
 TEST_F(CodeBookTest, HasTheSevenTablesWithTheirFieldsInOrder)
@@ -102,12 +99,8 @@ struct CharacterCase
     QList<codefile::CodeGroupContents> groups;
     int cell;
     QStringList row; // hz, srm, Jm
+    friend void PrintTo(const CharacterCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const CharacterCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CodeBookCharacterTest : public CodeBookTest, public ::testing::WithParamInterface<CharacterCase>
 {
@@ -193,12 +186,8 @@ struct ShapeCase
     QByteArray file;
     int words;
     const char* maxCiLength;
+    friend void PrintTo(const ShapeCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const ShapeCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CodeBookShapeTest : public CodeBookTest, public ::testing::WithParamInterface<ShapeCase>
 {
@@ -310,12 +299,8 @@ struct SourceCase
     QByteArray bytes;
     BuildFailure::Kind kind;
     const char* message;
+    friend void PrintTo(const SourceCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const SourceCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CodeBookSourceTest : public CodeBookTest, public ::testing::WithParamInterface<SourceCase>
 {

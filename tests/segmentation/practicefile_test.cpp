@@ -60,9 +60,7 @@ struct RunCase
     friend void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class RunCountingTest : public ::testing::TestWithParam<RunCase>
-{
-};
+using RunCountingTest = ::testing::TestWithParam<RunCase>;
 
 TEST_P(RunCountingTest, EachRunOfLineOneIsAWordCountedByItsLength)
 {
@@ -113,9 +111,7 @@ struct DamagedCase
     friend void PrintTo(const DamagedCase& c, std::ostream* out) { *out << c.name; }
 };
 
-class DamagedPracticeFileTest : public ::testing::TestWithParam<DamagedCase>
-{
-};
+using DamagedPracticeFileTest = ::testing::TestWithParam<DamagedCase>;
 
 TEST_P(DamagedPracticeFileTest, IsRefusedWithItsProblem)
 {
@@ -127,47 +123,33 @@ TEST_P(DamagedPracticeFileTest, IsRefusedWithItsProblem)
 
 const QString kFour = QStringLiteral("小河流水");
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedPracticeFileTest,
-    ::testing::Values(
-        DamagedCase{"LineOneOverTwentyThousandDigits",
-                    practiceFile(QByteArray(20001, '0'), "0011", "0\t0\t0\t0", kFour),
-                    PracticeFileProblem::PatternTooLong},
-        DamagedCase{"LineTwoOverTwentyThousandDigits",
-                    practiceFile("0011", QByteArray(20001, '0'), "0\t0\t0\t0", kFour),
-                    PracticeFileProblem::PatternTooLong},
-        DamagedCase{"TwentyThousandDigitsDoNotMatchTheText",
-                    practiceFile(QByteArray(20000, '0'), "0011", "0\t0\t0\t0", kFour),
-                    PracticeFileProblem::LengthMismatch},
-        DamagedCase{"AnArticleTextFile", platform::gbk::encode(u"小河流水，\r\n春风吹绿。\r\n江南岸边。\r\n"),
-                    PracticeFileProblem::NotPatterns},
-        DamagedCase{"OneLineOnly", platform::gbk::encode(u"小河流水"), PracticeFileProblem::MissingLines},
-        DamagedCase{"EndsAfterLineThreeWithoutItsEnd", "0011\r\n0011\r\n0\t0\t0\t0",
-                    PracticeFileProblem::MissingLines},
-        DamagedCase{"OtherDigitsInLineOne", practiceFile("0021", "0011", "0\t0\t0\t0", kFour),
-                    PracticeFileProblem::NotPatterns},
-        DamagedCase{"TypedDigitsInLineTwo", practiceFile("0011", "2233", "0\t0\t0\t0", kFour),
-                    PracticeFileProblem::NotPatterns},
-        DamagedCase{"LineThreeLacksATab", practiceFile("0011", "0011", "0\t0\t0", kFour),
-                    PracticeFileProblem::BadFigures},
-        DamagedCase{"LineThreeHasAFifthNumber", practiceFile("0011", "0011", "0\t0\t0\t0\t0", kFour),
-                    PracticeFileProblem::BadFigures},
-        DamagedCase{"LineThreeHoldsAWord", practiceFile("0011", "0011", "0\t0\tabc\t0", kFour),
-                    PracticeFileProblem::BadFigures},
-        DamagedCase{"LineThreeHoldsANumberWithATail", practiceFile("0011", "0011", "0\t0\t12x\t0", kFour),
-                    PracticeFileProblem::BadFigures},
-        DamagedCase{"ANegativeCount", practiceFile("0011", "0011", "-1\t0\t0\t0", kFour),
-                    PracticeFileProblem::BadFigures},
-        DamagedCase{"ACountBeyondThirtyTwoBits", practiceFile("0011", "0011", "2147483648\t0\t0\t0", kFour),
-                    PracticeFileProblem::BadFigures},
-        DamagedCase{"NoDoubleByteText", "0011\r\n0011\r\n0\t0\t0\t0\r\nabcd\r\n",
-                    PracticeFileProblem::NoText},
-        DamagedCase{"LineOneShorterThanTheText", practiceFile("001", "0011", "0\t0\t0\t0", kFour),
-                    PracticeFileProblem::LengthMismatch},
-        DamagedCase{"LineTwoLongerThanTheText", practiceFile("0011", "00111", "0\t0\t0\t0", kFour),
-                    PracticeFileProblem::LengthMismatch},
-        DamagedCase{"MoreSymbolsThanSingleCharacters", practiceFile("0101", "0101", "0\t0\t0\t5", kFour),
-                    PracticeFileProblem::TooManySymbols}),
-    [](const ::testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
+using enum PracticeFileProblem;
+
+const DamagedCase kDamagedFiles[] = {
+    {"LineOneOverTwentyThousandDigits", practiceFile(QByteArray(20001, '0'), "0011", "0\t0\t0\t0", kFour),
+     PatternTooLong},
+    {"LineTwoOverTwentyThousandDigits", practiceFile("0011", QByteArray(20001, '0'), "0\t0\t0\t0", kFour),
+     PatternTooLong},
+    {"TwentyThousandDigitsDoNotMatchTheText",
+     practiceFile(QByteArray(20000, '0'), "0011", "0\t0\t0\t0", kFour), LengthMismatch},
+    {"AnArticleTextFile", platform::gbk::encode(u"小河流水，\r\n春风吹绿。\r\n江南岸边。\r\n"), NotPatterns},
+    {"OneLineOnly", platform::gbk::encode(u"小河流水"), MissingLines},
+    {"EndsAfterLineThreeWithoutItsEnd", "0011\r\n0011\r\n0\t0\t0\t0", MissingLines},
+    {"OtherDigitsInLineOne", practiceFile("0021", "0011", "0\t0\t0\t0", kFour), NotPatterns},
+    {"TypedDigitsInLineTwo", practiceFile("0011", "2233", "0\t0\t0\t0", kFour), NotPatterns},
+    {"LineThreeLacksATab", practiceFile("0011", "0011", "0\t0\t0", kFour), BadFigures},
+    {"LineThreeHasAFifthNumber", practiceFile("0011", "0011", "0\t0\t0\t0\t0", kFour), BadFigures},
+    {"LineThreeHoldsAWord", practiceFile("0011", "0011", "0\t0\tabc\t0", kFour), BadFigures},
+    {"LineThreeHoldsANumberWithATail", practiceFile("0011", "0011", "0\t0\t12x\t0", kFour), BadFigures},
+    {"ANegativeCount", practiceFile("0011", "0011", "-1\t0\t0\t0", kFour), BadFigures},
+    {"ACountBeyondThirtyTwoBits", practiceFile("0011", "0011", "2147483648\t0\t0\t0", kFour), BadFigures},
+    {"NoDoubleByteText", "0011\r\n0011\r\n0\t0\t0\t0\r\nabcd\r\n", NoText},
+    {"LineOneShorterThanTheText", practiceFile("001", "0011", "0\t0\t0\t0", kFour), LengthMismatch},
+    {"LineTwoLongerThanTheText", practiceFile("0011", "00111", "0\t0\t0\t0", kFour), LengthMismatch},
+    {"MoreSymbolsThanSingleCharacters", practiceFile("0101", "0101", "0\t0\t0\t5", kFour), TooManySymbols},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedPracticeFileTest, ::testing::ValuesIn(kDamagedFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

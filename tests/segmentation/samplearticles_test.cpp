@@ -20,9 +20,7 @@ void PrintTo(const ArticleCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class SampleArticle : public ::testing::TestWithParam<ArticleCase>
-{
-};
+using SampleArticle = ::testing::TestWithParam<ArticleCase>;
 
 TEST_P(SampleArticle, ImportsWithoutALostCharacter)
 {

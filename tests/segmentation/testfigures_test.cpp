@@ -79,9 +79,7 @@ struct ClockCase
     const char* text;
 };
 
-class ClockTextTest : public ::testing::TestWithParam<ClockCase>
-{
-};
+using ClockTextTest = ::testing::TestWithParam<ClockCase>;
 
 TEST_P(ClockTextTest, ShowsHoursMinutesAndSecondsInTwoDigits)
 {

@@ -23,9 +23,7 @@ struct KeyCase
     int key;
 };
 
-class FirstziKeyTest : public ::testing::TestWithParam<KeyCase>
-{
-};
+using FirstziKeyTest = ::testing::TestWithParam<KeyCase>;
 
 TEST_P(FirstziKeyTest, WidensTheLeadByteWithItsSign)
 {
@@ -98,12 +96,8 @@ struct ListCase
     QByteArray bytes;
     int words;
     bool closingLineMissing;
+    friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const ListCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class TeacherListTest : public WordBookTest, public ::testing::WithParamInterface<ListCase>
 {
@@ -185,12 +179,8 @@ struct CodeFieldCase
     const char* name;
     QByteArray field;
     QByteArray codeText;
+    friend void PrintTo(const CodeFieldCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const CodeFieldCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CustomCodeTextTest : public WordBookTest, public ::testing::WithParamInterface<CodeFieldCase>
 {
