@@ -171,13 +171,13 @@ void frmkeypad1::buildKeypad(QWidget* body)
 
 QStatusBar* frmkeypad1::buildStatusBar()
 {
-    QStatusBar* statusBar = makeStatusBar(this, m_panels);
+    // The last two panels are plain labels of the keys' names, not key-state panels: they show the
+    // same text whatever state the locks are in.
+    QStatusBar* statusBar = makeStatusBar(this, m_panels, 4, kNoKeyStatePanel);
     m_panels[0]->setText(kSubmitKeysHint.toString());
     m_panels[1]->setMinimumWidth(140);
-    // Caps Lock has no emulated state to show, so its panel keeps its design text, greyed as a
-    // key-state panel shows a lock that is off.
+    m_panels[2]->setText(kNumLockPanel.toString());
     m_panels[3]->setText(kCapsLockPanel.toString());
-    m_panels[3]->setEnabled(false);
     return statusBar;
 }
 

@@ -145,7 +145,7 @@ void frmtest::buildButtons(QWidget* body)
 QStatusBar* frmtest::buildStatusBar()
 {
     QList<QLabel*> panels;
-    QStatusBar* statusBar = makeStatusBar(this, panels, 2, 0);
+    QStatusBar* statusBar = makeStatusBar(this, panels, 2, kNoKeyStatePanel);
     panels[0]->setText(kIndicatorHint.toString());
     m_panel2 = panels[1];
     m_panel2->setText(kClockZero.toString());

@@ -15,6 +15,7 @@ inline constexpr QStringView kDefaultGroupSizeText = u"10";
 inline constexpr QStringView kStartCaption = u"开始练习";
 inline constexpr QStringView kLeaveCaption = u"退出练习";
 inline constexpr QStringView kSubmitKeysHint = u"结束键为 \"/\" 或 \"*\" 或空格";
+inline constexpr QStringView kNumLockPanel = u"NumLock";
 inline constexpr QStringView kCapsLockPanel = u"Caps Lock";
 inline constexpr QStringView kProgressBefore = u"共 ";
 inline constexpr QStringView kProgressMiddle = u" 个第 ";

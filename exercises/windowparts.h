@@ -38,7 +38,8 @@ QLabel* makeInstructions(QWidget* parent, const QString& name, const QString& te
 // A push button in the windows' button font that Enter in a text box never presses.
 QPushButton* makeButton(QWidget* parent, const QString& name, QStringView caption, const QRect& geometry);
 // A status bar "StatusBar1" with panels "Panel1" to "Panel<count>", appended to `panels` in order;
-// the first stretches, and panel `keyStatePanel` (none when 0) shows the NumLock state.
+// the first stretches, and panel `keyStatePanel` (none when kNoKeyStatePanel) shows the NumLock state.
+inline constexpr int kNoKeyStatePanel = 0;
 QStatusBar* makeStatusBar(QWidget* parent, QList<QLabel*>& panels, int count = 4, int keyStatePanel = 3);
 // Lays the window out as its body over its status bar, at the fixed size they take.
 void stackOverStatusBar(QDialog* window, QWidget* body, QStatusBar* statusBar);

@@ -83,6 +83,20 @@ TEST_F(KeypadDrillTest, OpensIdleWithBlankCapsAndReleasedKeys)
     EXPECT_TRUE(shows(key(16), 139));
 }
 
+TEST_F(KeypadDrillTest, TheLockPanelsKeepTheirKeyNamesWhateverTheLocksAreIn)
+{
+    open();
+    const platform::BYTE allUp[256] = {};
+    for (bool numLockOn : {true, false, true}) {
+        if (numLockOn)
+            Module1::NumLockOn();
+        else
+            platform::SetKeyboardState(allUp);
+        EXPECT_EQ(text("Panel3"), QStringLiteral("NumLock")) << numLockOn;
+        EXPECT_EQ(text("Panel4"), QStringLiteral("Caps Lock")) << numLockOn;
+    }
+}
+
 TEST_F(KeypadDrillTest, AGroupWithARightAndAWrongCodeEndsInItsFigures)
 {
     open();
