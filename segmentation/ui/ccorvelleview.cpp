@@ -237,6 +237,13 @@ void CCorvelleView::decodeCharacterByCharacter(const QByteArray& article)
     }
 }
 
+void CCorvelleView::rereadShortCodeHint()
+{
+    // Read again where it is used, so that a change to the stored setting while the program runs
+    // reaches the next paint, start and Backspace.
+    m_settings.shortCodeHint = readSwitch(settings::ShortCodeHint);
+}
+
 const QByteArray& CCorvelleView::wordPattern() const
 {
     return m_settings.shortCodeHint ? m_document->shortCodePattern() : m_document->segmentationPattern();
@@ -269,6 +276,7 @@ QColor CCorvelleView::colorOf(DigitColor color) const
 void CCorvelleView::OnDraw(QPainter& painter, const QRect& clip)
 {
     painter.fillRect(clip, colorFromColorRef(m_settings.backgroundColor));
+    rereadShortCodeHint();
     const int characters = int(m_characters.size());
     if (characters == 0 || m_perLine <= 0)
         return; // no article, or not one character fits: the background alone
@@ -353,6 +361,7 @@ void CCorvelleView::OnTestStart()
         return;
     }
     m_testing = true;
+    rereadShortCodeHint();
     m_typingStatus = initialTypingStatus(wordPattern(), m_document->article().size() / 2);
     m_cursor = 0;
     verticalScrollBar()->setValue(0);
@@ -598,6 +607,7 @@ void CCorvelleView::OnKeyDown(UINT nChar)
     case VK_BACK: {
         moveCursor(CursorMove::Backspace);
         // The character moved to is neither right nor wrong any more: its word colour comes back.
+        rereadShortCodeHint();
         const QByteArray& pattern = wordPattern();
         if (m_cursor < m_typingStatus.size())
             m_typingStatus[m_cursor] = m_cursor < pattern.size() ? pattern[m_cursor] : kEvenWordDigit;
@@ -633,7 +643,6 @@ void CCorvelleView::OnOptions()
     const SettingsValues& chosen = dialog.values();
     copyColors(chosen, m_settings);
     m_settings.codeHint = chosen.codeHint;
-    m_settings.shortCodeHint = chosen.shortCodeHint;
     m_settings.segmentationDisplay = chosen.segmentationDisplay;
     m_settings.autoInputMethod = chosen.autoInputMethod;
     m_settings.timeLimitOn = chosen.timeLimitOn;

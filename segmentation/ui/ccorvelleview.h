@@ -165,6 +165,8 @@ private:
     void OnCtlColor();
     void destroyCursorIcon();
     QColor colorOf(segmentation::DigitColor color) const;
+    // The short-code hint switch as stored now.
+    void rereadShortCodeHint();
     // The pattern the words are coloured by: the short-code one while the short-code hint is on.
     const QByteArray& wordPattern() const;
     // The digits the article is painted by: the typing status during a test, else the word pattern.

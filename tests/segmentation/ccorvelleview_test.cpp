@@ -40,6 +40,16 @@ std::function<int(QDialog*)> changedOptions(std::function<void(COptionsDlg&)> ch
     };
 }
 
+// True when some pixel of the rectangle has exactly the colour.
+bool holdsColour(const QImage& picture, const QRect& cell, const QColor& colour)
+{
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (picture.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
 class ViewTest : public PracticeWindowTest
 {
 protected:
@@ -107,15 +117,28 @@ TEST_F(ViewTest, AStartCopiesThePatternAndFiguresAndSetsUpTheTimersAndTheIcon)
     EXPECT_FALSE(view->isTimerActive(CCorvelleView::TIMER_CLOCK));
 }
 
-TEST_F(ViewTest, WithTheShortCodeHintOnTheTestStartsFromTheShortCodePattern)
+// The short-code hint switch is read where it is used, so a change to the stored setting while the
+// program runs reaches the painting, the start and Backspace without the options dialog.
+TEST_F(ViewTest, TheShortCodeHintAsStoredNowChoosesThePatternOfEachPaintStartAndBackspace)
 {
-    ASSERT_TRUE(writeSetting(settings::ShortCodeHint, 1));
     build();
     Article article = makeArticle(kTwelve, {2, 1, 4, 1, 4});
     article.shortCodePattern = "441000010000";
     load(article);
+    const int cell = QFontMetrics(view->articleFont()).height();
+    const QRect first(15, 0, cell, cell);
+    const QColor hint(255, 255, 0); // 简码提示颜色, 0x00FFFF as 0x00BBGGRR
+    EXPECT_FALSE(holdsColour(view->viewport()->grab().toImage(), first, hint));
+
+    ASSERT_TRUE(writeSetting(settings::ShortCodeHint, 1));
+    EXPECT_TRUE(holdsColour(view->viewport()->grab().toImage(), first, hint));
     start();
     EXPECT_EQ(view->typingStatus(), QByteArray("441000010000"));
+
+    type(QStringLiteral("春"));
+    ASSERT_TRUE(writeSetting(settings::ShortCodeHint, 0));
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(view->typingStatus().left(2), QByteArray("04"));
 }
 
 TEST_F(ViewTest, ATestLocksEveryCommandThatLoadsAnArticleOrRebuildsTheBooks)
@@ -385,16 +408,6 @@ TEST_F(ViewTest, AClientTooNarrowForOneCharacterPaintsNothingAndTheCursorStillMo
     // A line of one character: typing, Down and Up each move one character.
     EXPECT_EQ(view->cursorPosition(), 1);
     EXPECT_EQ(view->cursorIcon()->pos(), QPoint(15, 80 + 45));
-}
-
-// True when some pixel of the rectangle has exactly the colour.
-bool holdsColour(const QImage& picture, const QRect& cell, const QColor& colour)
-{
-    for (int y = cell.top(); y <= cell.bottom(); ++y)
-        for (int x = cell.left(); x <= cell.right(); ++x)
-            if (picture.pixelColor(x, y) == colour)
-                return true;
-    return false;
 }
 
 TEST_F(ViewTest, WordsArePaintedInAlternatingColoursAndJudgedCharactersInTheirs)
