@@ -251,7 +251,7 @@ void frmtest::CmdCheck_Click()
     Module1::gEffectiveSpeed = scores.effectiveSpeed;
     m_vScroll1->setValue(0);
     m_picture2->show();
-    platform::UiService::instance().execModal(&box);
+    box.showOver(this);
     m_panel2->setText(kClockZero.toString());
     m_cmdCheck->setEnabled(false);
     m_cmdPause->setEnabled(false);

@@ -213,7 +213,7 @@ void TimedRunWindow::showScores()
     }
     FrmResult& box = FrmResult::instance();
     box.Label4()->setText(resultSummaryLine(minutes, m_typedCount, m_correctCount, CountStyle::SignPlace));
-    platform::UiService::instance().execModal(&box);
+    box.showOver(this);
 }
 
 void TimedRunWindow::Command4_Click()

@@ -1,5 +1,7 @@
 #include "platform/uiservice.h"
 
+#include "platform/modalowner.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -39,6 +41,7 @@ public:
     int messageBox(QWidget* parent, const QString& text, const QString& title, UINT flags) override
     {
         QMessageBox box(messageBoxIcon(flags), title, text, QMessageBox::NoButton, parent);
+        presentOverOwner(&box);
         QList<std::pair<QAbstractButton*, int>> results;
         for (int id : messageBoxButtons(flags))
             results.append({box.addButton(standardButtonFor(id)), id});
@@ -95,7 +98,20 @@ public:
         return font;
     }
 
-    int execModal(QDialog* dialog) override { return dialog->exec(); }
+    int execModal(QDialog* dialog) override
+    {
+        presentOverOwner(dialog);
+        return dialog->exec();
+    }
+
+private:
+    // A box whose caller named no owner belongs to the window the user is in.
+    static void presentOverOwner(QWidget* box)
+    {
+        if (!modalOwner(box))
+            setModalOwner(box);
+        raiseWhenShown(box);
+    }
 };
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "shell/frmresult.h"
 
+#include "platform/modalowner.h"
 #include "platform/resources.h"
 #include "platform/screenplacement.h"
+#include "platform/uiservice.h"
 #include "shell/module1.h"
 #include "shell/uifonts.h"
 #include "shell/vbformat.h"
@@ -122,6 +124,12 @@ FrmResult::FrmResult(QWidget* parent) : QDialog(parent)
 
     // Form_Load: centred once, when the box is made.
     platform::centreOnScreen(this);
+}
+
+void FrmResult::showOver(QWidget* caller)
+{
+    platform::setModalOwner(this, caller);
+    platform::UiService::instance().execModal(this);
 }
 
 void FrmResult::Form_Activate()

@@ -31,6 +31,9 @@ public:
     QLabel* Label4() const { return m_label4; }
     int ResultIconFrame() const { return m_resultIconFrame; }
 
+    // Shows the box modally over the caller's window, which owns it for this showing; returns when
+    // the user dismisses it.
+    void showOver(QWidget* caller);
     // Fills the caption and the three figures from the current title and result figures.
     void Form_Activate();
     // One animation step.

@@ -232,6 +232,7 @@ TEST_P(DrillMember, StopAfterThirtyStepsShowsTheElapsedHalfMinute)
     button("Command1")->click();
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
     EXPECT_EQ(seams.ui.modalWindows().front().objectName, QStringLiteral("FrmResult"));
+    EXPECT_EQ(seams.ui.modalWindows().front().owner, m_window.get());
     const QString line = FrmResult::instance().Label4()->text();
     EXPECT_TRUE(line.startsWith(QStringLiteral("用时0.5分"))) << line.toStdString();
     const int typed = countedFor(GetParam(), 0) + countedFor(GetParam(), 1);

@@ -210,6 +210,7 @@ TEST_F(ArticleTest, CheckCountsTheMarksOfTheWholeArticle)
     timerSteps(*m_test, 90);
     press("CmdCheck");
     ASSERT_EQ(seams.ui.modalWindows().size(), 1);
+    EXPECT_EQ(seams.ui.modalWindows().front().owner, m_test);
     EXPECT_EQ(FrmResult::instance().Label4()->text(), QStringLiteral("用时1.5分 打字120个 其中正确118个"));
     EXPECT_FLOAT_EQ(Module1::gAccuracy, 118.0f / 300);
     EXPECT_FLOAT_EQ(Module1::gTypingSpeed, 80.0f);

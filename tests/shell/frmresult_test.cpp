@@ -1,7 +1,9 @@
 #include "platform/resources.h"
 #include "shell/frmresult.h"
 #include "shell/module1.h"
+#include "tests/support/installedseams.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -45,6 +47,24 @@ TEST_F(ScoreBox, IsOneBoxCentredWhenMade)
     EXPECT_EQ(&box, &FrmResult::instance());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(box.pos(), QPoint((screen.width() - box.width()) / 2, (screen.height() - box.height()) / 2));
+}
+
+// The one box outlives its callers: each showing belongs to the window that shows it, whichever
+// showed it before.
+TEST_F(ScoreBox, EachShowingBelongsToTheWindowThatShowsIt)
+{
+    testsupport::InstalledSeams seams;
+    QDialog drill;
+    QDialog articleTest;
+    for (QDialog* caller : {&drill, &articleTest, &drill}) {
+        caller->show();
+        box.showOver(caller);
+    }
+    ASSERT_EQ(seams.ui.modalWindows().size(), 3);
+    EXPECT_EQ(seams.ui.modalWindows()[0].owner, &drill);
+    EXPECT_EQ(seams.ui.modalWindows()[1].owner, &articleTest);
+    EXPECT_EQ(seams.ui.modalWindows()[2].owner, &drill);
+    EXPECT_EQ(box.parentWidget(), nullptr);
 }
 
 TEST_F(ScoreBox, CaptionFollowsTheExerciseTitleAtEachShowing)

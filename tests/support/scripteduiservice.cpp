@@ -1,5 +1,7 @@
 #include "tests/support/scripteduiservice.h"
 
+#include "platform/modalowner.h"
+
 #include <QDialog>
 
 namespace testsupport {
@@ -71,7 +73,7 @@ std::optional<QFont> ScriptedUiService::chooseFont(QWidget*, const QFont&)
 
 int ScriptedUiService::execModal(QDialog* dialog)
 {
-    m_modalWindows.append({dialog->objectName(), dialog->windowTitle()});
+    m_modalWindows.append({dialog->objectName(), dialog->windowTitle(), platform::modalOwner(dialog)});
     const int result = m_modalHandler ? m_modalHandler(dialog) : int(QDialog::Accepted);
     dialog->setResult(result);
     return result;

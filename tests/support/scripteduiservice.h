@@ -4,8 +4,10 @@
 #include "platform/uiservice.h"
 
 #include <QList>
+#include <QPointer>
 #include <QQueue>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 
 namespace testsupport {
@@ -30,6 +32,7 @@ public:
     {
         QString objectName;
         QString windowTitle;
+        QPointer<QWidget> owner; // the window the box was a transient for when shown
     };
     using ModalHandler = std::function<int(QDialog*)>;
 
