@@ -157,7 +157,8 @@ bool StagedBook::putInPlace(QString* error)
         *error = fileWriteFailure(record, why);
         return false;
     }
-    // From here on the new pair is the book, whatever stops the renames.
+    // From here on the new pair is the book, whatever stops the renames, unless the first of them
+    // fails and undoes the placement.
     m_leftInPlace = true;
     platform::syncFolder(folderOf(m_book));
     return !cutOffAfter(PlacementStep::Committed, error) && rollForward(m_book, error);
