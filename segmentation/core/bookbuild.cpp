@@ -1,11 +1,6 @@
 #include "segmentation/core/bookbuild.h"
 
-#include "segmentation/core/textfile.h"
-
 #include <QFileInfo>
-#include <filesystem>
-#include <system_error>
-#include <unistd.h>
 
 namespace segmentation {
 
@@ -49,76 +44,6 @@ std::unique_ptr<MappedSource> MappedSource::open(const QString& path, const QStr
     }
     source->m_bytes = QByteArrayView(reinterpret_cast<const char*>(view), size);
     return source;
-}
-
-StagedBook::StagedBook(BookFiles book)
-    : m_book(std::move(book)), m_staged{m_book.database + QStringLiteral(".new"),
-                                        m_book.index + QStringLiteral(".new")}
-{
-    removeStaged();
-}
-
-StagedBook::~StagedBook()
-{
-    removeStaged();
-}
-
-void StagedBook::removeStaged()
-{
-    // A journal left by a build that was cut off would otherwise be played into the next one.
-    for (const QString& path :
-         {m_staged.database, m_staged.database + QStringLiteral("-journal"), m_staged.index})
-        QFile::remove(path);
-}
-
-bool StagedBook::writeIndex(const QList<quint16>& counts, QString* error)
-{
-    const QByteArray bytes = indexFileBytes(counts);
-    QFile file(m_staged.index);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
-        *error = fileWriteFailure(m_staged.index, file.errorString());
-        return false;
-    }
-    file.close();
-    return true;
-}
-
-namespace {
-
-// Every byte of the file on the disk, so that a book put in place is there whole.
-bool synced(const QString& path, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite) || ::fsync(file.handle()) != 0) {
-        *error = fileWriteFailure(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-bool StagedBook::putInPlace(QString* error)
-{
-    if (!synced(m_staged.database, error) || !synced(m_staged.index, error))
-        return false;
-    if (QFile::exists(m_book.index) && !QFile::remove(m_book.index)) {
-        *error = QStringLiteral("不能删除文件 %1").arg(m_book.index);
-        return false;
-    }
-    for (const auto& [from, to] :
-         {std::pair{m_staged.database, m_book.database}, std::pair{m_staged.index, m_book.index}}) {
-        std::error_code failed;
-        std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(),
-                                failed);
-        if (failed) {
-            *error = QStringLiteral("不能把文件 %1 改名为 %2：%3")
-                         .arg(from, to, QString::fromLocal8Bit(failed.message().c_str()));
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace segmentation

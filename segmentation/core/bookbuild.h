@@ -1,13 +1,11 @@
-// What every book builder shares: how a build reports its end, how it counts its progress, how it
-// maps its source file, and how it writes the new book beside the old one and puts both of its
-// files in place together only when the build has finished.
+// What every book builder shares: how a build reports its end, how it counts its progress and how
+// it maps its source file. How the new book goes in place of the old is bookplacement.h's.
 #pragma once
 
 #include "segmentation/core/bookfiles.h"
 
 #include <QByteArrayView>
 #include <QFile>
-#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -83,29 +81,6 @@ private:
     MappedSource() = default;
     QFile m_file;
     QByteArrayView m_bytes;
-};
-
-// The new book's files, written beside the book's own ("Durid.dat.new", "index.dat.new") and put in
-// place together; whatever was not put in place is deleted when this goes.
-class StagedBook
-{
-public:
-    explicit StagedBook(BookFiles book);
-    ~StagedBook();
-    StagedBook(const StagedBook&) = delete;
-    StagedBook& operator=(const StagedBook&) = delete;
-
-    QString databasePath() const { return m_staged.database; }
-    // Writes the counts (one per GBK cell) as the new index file; false, with the reason, when it cannot.
-    bool writeIndex(const QList<quint16>& counts, QString* error);
-    // Replaces the book's database and index with the new ones. The old index goes first, so that a
-    // reader never meets a new database with an old index or the other way round.
-    bool putInPlace(QString* error);
-
-private:
-    void removeStaged();
-    BookFiles m_book;
-    BookFiles m_staged;
 };
 
 // What the user is told when a builder cannot map its source (kViewNotMappedMessage when the

@@ -3,6 +3,7 @@
 #include "platform/codefile.h"
 #include "platform/dao.h"
 #include "platform/gbk.h"
+#include "segmentation/core/bookplacement.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -93,6 +94,11 @@ std::unique_ptr<BookReader> BookReader::open(BookKind kind, const QString& progr
 {
     using Kind = BookOpenFailure::Kind;
     const BookFiles files = bookFiles(kind, programFolder);
+    QString unsettled;
+    if (!settleBook(files, &unsettled)) {
+        *failure = {Kind::DatabaseNotOpened, unsettled};
+        return nullptr;
+    }
     std::unique_ptr<BookReader> reader(new BookReader);
     Private& d = *reader->d;
     d.kind = kind;

@@ -78,7 +78,7 @@ struct BookOpenFailure
         IndexNotMapped,     // kIndexNotMappedMessage (an empty index cannot be mapped)
         IndexViewNotMapped, // kViewNotMappedMessage
         IndexDamaged,       // kIndexDamagedMessage: not 48132 bytes long
-        DatabaseNotOpened,  // the database is missing or is not a book; what the engine said
+        DatabaseNotOpened,  // the database is missing, is not a book, or may not match its index; why
     };
     Kind kind = Kind::IndexNotOpened;
     QString message;
@@ -90,7 +90,8 @@ inline constexpr int kDefaultMaxWordBytes = 30;
 class BookReader
 {
 public:
-    // Maps the book's index file and opens its database; nothing (and *failure set) when either fails.
+    // Settles what a cut-off build left (bookplacement.h), then maps the book's index file and opens
+    // its database; nothing (and *failure set) when any of these fails.
     static std::unique_ptr<BookReader> open(BookKind kind, const QString& programFolder,
                                             BookOpenFailure* failure);
     ~BookReader();

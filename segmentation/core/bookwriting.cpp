@@ -1,6 +1,7 @@
 #include "segmentation/core/bookwriting.h"
 
 #include "platform/transaction.h"
+#include "segmentation/core/bookplacement.h"
 #include "segmentation/core/booktables.h"
 
 #include <QSqlQuery>
@@ -80,12 +81,17 @@ BuildReport buildBook(BookKind kind, const QString& programFolder, const QString
         report.failure = failure;
         return report;
     }
-    StagedBook staged(bookFiles(kind, programFolder));
+    QString error;
+    const auto staged = StagedBook::begin(bookFiles(kind, programFolder), &error);
+    if (!staged) {
+        report.failure = BuildFailure{BuildFailure::Kind::BookNotWritten, error};
+        return report;
+    }
     ProgressCounter progress(step);
     try {
         QList<quint16> counts;
         {
-            const auto db = createBookDatabase(kind, staged.databasePath());
+            const auto db = createBookDatabase(kind, staged->databasePath());
             // A new book is no live file until it is put in place, and a build that fails throws it
             // away: it needs no journal, and it reaches the disk once, before it is put in place.
             QSqlQuery(db->connection()).exec(QStringLiteral("PRAGMA journal_mode = OFF"));
@@ -94,8 +100,7 @@ BuildReport buildBook(BookKind kind, const QString& programFolder, const QString
             counts = fill(*db, source->bytes(), progress, report);
             guard.commit();
         }
-        QString error;
-        if (!staged.writeIndex(counts, &error) || !staged.putInPlace(&error))
+        if (!staged->writeIndex(counts, &error) || !staged->putInPlace(&error))
             report.failure = BuildFailure{BuildFailure::Kind::BookNotWritten, error};
     } catch (const BuildStopped& stopped) {
         report.failure = stopped.failure;

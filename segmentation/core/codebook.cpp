@@ -3,6 +3,7 @@
 #include "platform/codefile.h"
 #include "platform/dao.h"
 #include "platform/transaction.h"
+#include "segmentation/core/bookplacement.h"
 #include "segmentation/core/booktables.h"
 #include "segmentation/core/bookwriting.h"
 
@@ -213,11 +214,10 @@ FileInfoTexts codeFileInfoTexts(const QString& codeFilePath)
 
 std::optional<FileInfoTexts> readBookInfo(const QString& programFolder)
 {
-    const QString path = bookFiles(BookKind::Code, programFolder).database;
-    if (!QFileInfo(path).isFile())
+    if (!hasWholeBook(BookKind::Code, programFolder))
         return std::nullopt;
     try {
-        auto db = Database::open(path);
+        auto db = Database::open(bookFiles(BookKind::Code, programFolder).database);
         auto info = db->OpenRecordset(QStringLiteral("select * from FileInfo"), RecordsetType::Dynaset);
         return FileInfoTexts{info->text(QStringLiteral("FileTime")), info->text(QStringLiteral("FileSize"))};
     } catch (const DaoError&) {

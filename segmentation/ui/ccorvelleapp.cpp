@@ -3,7 +3,7 @@
 #include "platform/paths.h"
 #include "platform/singleinstance.h"
 #include "platform/uiservice.h"
-#include "segmentation/core/bookfiles.h"
+#include "segmentation/core/bookplacement.h"
 #include "segmentation/core/commandline.h"
 #include "segmentation/core/frameresources.h"
 #include "segmentation/ui/afxmessagebox.h"
@@ -14,8 +14,6 @@
 #include "segmentation/ui/cmainframe.h"
 #include "segmentation/ui/copensampledlg.h"
 #include "segmentation/ui/csavearticleasdlg.h"
-
-#include <QFileInfo>
 
 using namespace segmentation;
 
@@ -52,7 +50,9 @@ bool CCorvelleApp::InitInstance()
     m_frame->show();
     m_view->setFocus();
 
-    if (!QFileInfo::exists(bookFiles(BookKind::Code, platform::programFolder()).database)) {
+    // A code book that a build was cut off in the middle of placing is settled first: what remains
+    // is a whole book or none.
+    if (!hasWholeBook(BookKind::Code, platform::programFolder())) {
         const int answer = afxMessageBox(
             m_frame.get(),
             QStringLiteral("分词所用的数据不存在!\n现在需要导入数据！\n是否导入？不导入将退出本软件！"),

@@ -32,7 +32,12 @@ protected:
         return *m_app;
     }
     QString codeBook() const { return folders.programFolder() + QStringLiteral("Durid.dat"); }
-    void createCodeBook() { ASSERT_TRUE(testsupport::writeFile(codeBook(), {})); }
+    QString codeBookIndex() const { return folders.programFolder() + QStringLiteral("index.dat"); }
+    void createCodeBook()
+    {
+        ASSERT_TRUE(testsupport::writeFile(codeBook(), {}));
+        ASSERT_TRUE(testsupport::writeFile(codeBookIndex(), QByteArray(48132, '\0')));
+    }
 
     QString m_instanceName = uniqueInstanceName();
     std::unique_ptr<CCorvelleApp> m_app;
@@ -84,6 +89,15 @@ TEST_F(AppTest, WithoutACodeBookNoEndsTheProgramAfterShowingTheWindow)
     EXPECT_TRUE(app().mainFrame()->isVisible());
 }
 
+// As an earlier version could leave it after a kill in the middle of placing a new book.
+TEST_F(AppTest, ACodeBookWithoutItsIndexIsNoBookAndTheStartUpAsksForOne)
+{
+    ASSERT_TRUE(testsupport::writeFile(codeBook(), {}));
+    seams.ui.queueMessageBoxAnswer(platform::IDNO);
+    EXPECT_FALSE(app().InitInstance());
+    EXPECT_EQ(seams.ui.messageTexts(), QStringList{kCodeBookQuestion});
+}
+
 TEST_F(AppTest, WithoutACodeBookYesRunsTheUpgradeDialogThatBuildsIt)
 {
     ASSERT_TRUE(imetest::writeSampleFiles(folders.systemFolder()));
@@ -98,6 +112,7 @@ TEST_F(AppTest, WithoutACodeBookYesRunsTheUpgradeDialogThatBuildsIt)
     EXPECT_EQ(seams.ui.modalWindows()[0].objectName, QStringLiteral("CUpgradeCodeBookDlg"));
     EXPECT_EQ(seams.ui.messageTexts(), (QStringList{kCodeBookQuestion, QStringLiteral("成功升级码本")}));
     EXPECT_TRUE(QFile::exists(codeBook()));
+    EXPECT_TRUE(QFile::exists(codeBookIndex()));
 }
 
 TEST_F(AppTest, WithoutACodeBookYesGoesOnWhenTheUpgradeDialogIsLeftWithoutBuilding)

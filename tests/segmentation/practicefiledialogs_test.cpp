@@ -235,6 +235,7 @@ TEST_F(PracticeFilesTest, AnExportThatFailsSaysWhyAndStaysOpen)
 TEST_F(PracticeFilesTest, ASavedArticleOpensAfterARestartWithItsFiguresAndATeacherExportsItLineByLine)
 {
     ASSERT_TRUE(testsupport::writeFile(path(QStringLiteral("Durid.dat")), {}));
+    ASSERT_TRUE(testsupport::writeFile(path(QStringLiteral("index.dat")), QByteArray(48132, '\0')));
     ASSERT_TRUE(writeSeparator("\n"));
     const QString instance = uniqueInstanceName();
     {
