@@ -1,23 +1,23 @@
 #include "shell/uifonts.h"
 
+#include "platform/screenfonts.h"
+
 #include <QStringList>
 
 namespace shell {
 namespace {
 
-// Each character is drawn in the first family that has it: Latin letters and digits in a serif
-// face, everything else in the Song face.
-const QStringList& serifThenSong()
+using platform::fonts::Design;
+
+// Latin letters and digits in a serif face, so that mixed text reads well ("Talvoren" is not
+// taken for "Ta1voren" in a Song face's own Latin letters).
+const QStringList& serifLatin()
 {
     static const QStringList families = {
         QStringLiteral("Times New Roman"),
         QStringLiteral("Liberation Serif"),
         QStringLiteral("Nimbus Roman"),
         QStringLiteral("DejaVu Serif"),
-        QStringLiteral("宋体"),
-        QStringLiteral("SimSun"),
-        QStringLiteral("AR PL UMing CN"),
-        QStringLiteral("Noto Serif CJK SC"),
     };
     return families;
 }
@@ -35,7 +35,7 @@ QFont makeFont(const QStringList& families, double pointSize, bool bold)
 
 QFont songTi(double pointSize, bool bold)
 {
-    return makeFont(serifThenSong(), pointSize, bold);
+    return platform::fonts::mixedFont(serifLatin(), Design::Serif, pointSize, bold);
 }
 
 QFont kaiTi(double pointSize, bool bold)
@@ -47,14 +47,13 @@ QFont kaiTi(double pointSize, bool bold)
 
 QFont msSansSerif(double pointSize, bool bold)
 {
-    return makeFont(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("AR PL UMing CN")},
-        pointSize, bold);
+    return platform::fonts::mixedFont({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")},
+                                      Design::Sans, pointSize, bold);
 }
 
 QFont timesNewRoman(double pointSize, bool bold)
 {
-    return makeFont(serifThenSong(), pointSize, bold);
+    return platform::fonts::mixedFont(serifLatin(), Design::Serif, pointSize, bold);
 }
 
 } // namespace shell

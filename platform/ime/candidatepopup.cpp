@@ -1,5 +1,7 @@
 #include "platform/ime/candidatepopup.h"
 
+#include "platform/screenfonts.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -37,6 +39,8 @@ CandidatePopup::CandidatePopup()
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
     setAutoFillBackground(true);
+    // The input method draws in its own screen face, whatever font the program in front of it set.
+    setFont(fonts::generalFont(font()));
     m_baseFont = scaled(font(), 1.25);
     m_headerFont = m_baseFont;
     m_headerFont.setBold(true);

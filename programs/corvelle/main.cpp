@@ -3,6 +3,7 @@
 #include "platform/ime/inputmethod.h"
 #include "platform/problems.h"
 #include "platform/resources.h"
+#include "platform/screenfonts.h"
 #include "platform/systemlocale.h"
 #include "segmentation/ui/afxmessagebox.h"
 #include "segmentation/ui/ccorvelleapp.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvelle"));
     platform::installSystemTranslations(app);
+    platform::fonts::installGeneralFont();
     QApplication::setWindowIcon(platform::resources::icon(128));
 
     platform::setProblemReporter(

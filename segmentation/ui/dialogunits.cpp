@@ -1,5 +1,7 @@
 #include "segmentation/ui/dialogunits.h"
 
+#include "platform/screenfonts.h"
+
 #include <QDialog>
 #include <QFontMetrics>
 #include <QPushButton>
@@ -19,11 +21,9 @@ int scale(int units, int base, int divisor)
 
 QFont dialogFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("System"), QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                      QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")});
-    font.setPointSize(10);
-    return font;
+    // "System" is a sans face for its Latin letters and digits.
+    return platform::fonts::mixedFont({QStringLiteral("System"), QStringLiteral("DejaVu Sans")},
+                                      platform::fonts::Design::Sans, 10);
 }
 
 DialogUnits::DialogUnits(const QFont& font)
