@@ -28,8 +28,7 @@ const QStringList& songPrintFaces()
     return families;
 }
 
-} // namespace
-
+// The families that draw Chinese text of this design and size, best first.
 QStringList chineseFamilies(Design design, double pointSize)
 {
     const QString& screenFace = design == Design::Sans ? heiScreenFace() : songScreenFace();
@@ -38,6 +37,8 @@ QStringList chineseFamilies(Design design, double pointSize)
         return QStringList{screenFace} + songPrintFaces();
     return songPrintFaces() + QStringList{screenFace};
 }
+
+} // namespace
 
 QFont mixedFont(const QStringList& latinFamilies, Design design, double pointSize, bool bold)
 {

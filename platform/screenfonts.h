@@ -18,11 +18,8 @@ enum class Design
     Serif
 };
 
-// The families that draw Chinese text of this design and size, best first.
-QStringList chineseFamilies(Design design, double pointSize);
-
 // Latin letters and digits in the first installed family of latinFamilies, Chinese text in the
-// face that chineseFamilies gives.
+// screen face of the design below kLargeTextPointSize, else in the print face.
 QFont mixedFont(const QStringList& latinFamilies, Design design, double pointSize, bool bold = false);
 
 // The desktop's font for Latin text, with the Hei screen face behind it for Chinese text at every
